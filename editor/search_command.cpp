@@ -1,0 +1,6 @@
+#include "editor/search_command.h"
+
+int RunSearch(CPlugin*)
+{
+    return -1;
+}

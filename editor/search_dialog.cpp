@@ -1,0 +1,7 @@
+#include "editor/search_dialog.h"
+
+CSearchDialog::CSearchDialog() {}
+
+CSearchDialog::~CSearchDialog() {}
+
+CReplaceDialog::CReplaceDialog() {}

@@ -1,0 +1,1 @@
+// The pattern engine arrives here.

@@ -1,0 +1,1 @@
+// The registry stand-in arrives here.

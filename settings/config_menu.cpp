@@ -1,0 +1,6 @@
+#include "settings/file_types.h"
+
+int CFileTypes::ConfigMenu()
+{
+    return 1;
+}
