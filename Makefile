@@ -1,8 +1,9 @@
 # The two commands a newcomer needs: `make demo` and `make test`.
 JOBS ?= $(shell nproc)
-NATIVE := build/native
-WIN32 := build/win32
-ASAN := build/asan
+BUILD ?= build
+NATIVE := $(BUILD)/native
+WIN32 := $(BUILD)/win32
+ASAN := $(BUILD)/asan
 CTEST := ctest --output-on-failure -j $(JOBS)
 
 .PHONY: all demo test deps native win32 asan wineprefix bench fuzz clean

@@ -11,6 +11,11 @@ struct ProgramOptions {
 
 // Each command gets the arguments after its name and answers the exit status.
 int RunInfoCommand(const ProgramOptions& options, int argc, char** argv);
+int RunMatchCommand(const ProgramOptions& options, int argc, char** argv);
+int RunExpandCommand(const ProgramOptions& options, int argc, char** argv);
+int RunListCommand(const ProgramOptions& options, int argc, char** argv);
+int RunTypesCommand(const ProgramOptions& options, int argc, char** argv);
+int RunEditCommand(const ProgramOptions& options, int argc, char** argv);
 
 // Finds and loads the plug-in, or says why not on standard error.
 class PluginLibrary;

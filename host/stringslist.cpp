@@ -17,6 +17,11 @@ struct Command {
 
 const Command Commands[] = {
     {"info", RunInfoCommand, "info                      what the plug-in declares to a host"},
+    {"match", RunMatchCommand, "match [-i] PATTERN [FILE...]   lines that the pattern matches"},
+    {"expand", RunExpandCommand, "expand PATTERN TEMPLATE [FILE...]   a template expanded on matching lines"},
+    {"list", RunListCommand, "list [--cursor N] [--choose K] FILE   the strings list of a file"},
+    {"types", RunTypesCommand, "types list|export|import|set|delete   the file types in the store"},
+    {"edit", RunEditCommand, "edit FILE                 the file in a terminal editor with the plug-in"},
 };
 
 void PrintUsage(FILE* out)

@@ -1,10 +1,35 @@
 // CFileTypes, the file-type table. It holds nothing: the types live in the
-// registry and are read afresh at every use.
+// registry below "<registry root>\RegExp\FileTypes", one key per type, and are
+// read afresh at every use.
 #ifndef STRINGSLIST_SETTINGS_FILE_TYPES_H
 #define STRINGSLIST_SETTINGS_FILE_TYPES_H
 
+#include <stdint.h>
+
+enum {
+    SelectFromCursor = 1,
+    SortItems = 2,
+    ShiftUnusedParameters = 4,
+};
+
+enum {
+    SETTINGS_TEXT_SIZE = 512,  // what the file-type dialog can save: 511 characters and NUL
+    TYPE_NAME_SIZE = 64,
+};
+
+extern const char FileTypesPath[];  // "RegExp\FileTypes"
+
+struct FileTypeSettings {
+    char Pattern[SETTINGS_TEXT_SIZE];
+    char Presentation[SETTINGS_TEXT_SIZE];
+    uint32_t Flags;
+};
+
 class CFileTypes {
 public:
+    // Fills settings from the first type whose file mask matches the file
+    // name; leaves it unchanged when none does. Answers whether one matched.
+    int FindFileType(const char* fileName, FileTypeSettings* settings);
     // Runs the configuration menu until it is cancelled. Always 1.
     int ConfigMenu();
 };

@@ -1,0 +1,32 @@
+// The pattern engine's interface: compile a pattern text to a node list,
+// search a subject with it, and build text from a match.
+#ifndef STRINGSLIST_PATTERN_PATTERN_H
+#define STRINGSLIST_PATTERN_PATTERN_H
+
+#include <stdint.h>
+
+struct PatternNode;
+
+enum { REGISTER_COUNT = 128, GROUP_COUNT = 64 };
+
+// Match registers: starts at 0..63, ends at 64..127; group n ends at 64 + n; -1 unset.
+struct MatchRegisters {
+    int32_t R[REGISTER_COUNT];
+};
+
+// None on a syntax error, an empty pattern, or when memory runs out.
+PatternNode* CompilePattern(const char* text);
+void FreePattern(PatternNode* pattern);
+
+// Searches subject[0, length) from `from` on; 1 and the registers filled when
+// the pattern matched. mode bit 0 set: literals compare exactly.
+int SearchLine(const PatternNode* pattern, const char* subject, int length, const char* from,
+               int32_t* registers, unsigned mode);
+
+// Builds *text (heap, not NUL-terminated, release with free) and *length from a
+// template, the searched subject and a copy of the registers. 0, or -1 when the
+// template ends with a lone backslash.
+int ExpandTemplate(const char* templ, const char* subject, MatchRegisters registers, char** text,
+                   int* length);
+
+#endif

@@ -1,0 +1,32 @@
+// CRegKey: one registry key, created or opened by the constructor and closed
+// by the destructor, for the length of one operation. No status is examined:
+// a key that failed to open makes every later call fail quietly.
+#ifndef STRINGSLIST_SETTINGS_REG_KEY_H
+#define STRINGSLIST_SETTINGS_REG_KEY_H
+
+#include "platform/registry.h"
+
+class CRegKey {
+public:
+    // With a non-zero prefix flag the path is "<registry root>\<subKey>".
+    CRegKey(HKEY parent, const char* subKey, int prefix);
+    ~CRegKey();
+    CRegKey(const CRegKey&) = delete;
+    CRegKey& operator=(const CRegKey&) = delete;
+
+    void CloseKey();
+    // Empties the buffer first; a missing value reads as "".
+    int ReadString(const char* name, char* buffer, int size);
+    // Zeroes the value first; a missing value reads as 0.
+    int ReadDword(const char* name, DWORD* value);
+    // An empty text deletes the value.
+    LONG WriteString(const char* name, const char* text);
+    LONG WriteDword(const char* name, DWORD value);
+    // 1 when the registry gave the name of subkey `index`.
+    int EnumSubkey(DWORD index, char* name, DWORD size);
+    LONG DeleteSubkey(const char* name);
+
+    HKEY Key;
+};
+
+#endif
