@@ -1,8 +1,195 @@
+// The strings-list scan: look up the file type, compile its pattern once,
+// search every editor line once, and turn the first match of each line into
+// an item: the line itself, or the presentation template with its keywords
+// and group references filled in. The items live only for the run.
 #include "strings_list/proc_list.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "editor/editor_access.h"
 #include "frame/plugin.h"
+#include "pattern/pattern.h"
+#include "settings/file_types.h"
+#include "strings_list/text_arena.h"
+
+namespace {
+
+struct Keyword {
+    const char* Name;
+    size_t Compared;  // only this many leading characters must agree
+};
+
+enum { KEYWORD_LINE, KEYWORD_INDEX, KEYWORD_PERCENT, KEYWORD_NONE };
+
+const Keyword Keywords[] = {
+    {"LINE", 4},
+    {"INDEX", 5},
+    {"PERCENT", 5},
+};
+
+char FoldCase(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+// The first keyword whose leading characters the text after a "%" spells.
+int FindKeyword(const char* text)
+{
+    for (int k = 0; k < KEYWORD_NONE; k++) {
+        size_t i = 0;
+        while (i < Keywords[k].Compared && text[i] && FoldCase(text[i]) == FoldCase(Keywords[k].Name[i]))
+            i++;
+        if (i == Keywords[k].Compared)
+            return k;
+    }
+    return KEYWORD_NONE;
+}
+
+// Appends to a keyword buffer, dropping what would not fit.
+void Append(char* output, size_t& length, const char* text, size_t count)
+{
+    size_t room = KEYWORD_BUFFER_SIZE - 1 - length;
+    if (count > room)
+        count = room;
+    std::memcpy(output + length, text, count);
+    length += count;
+}
+
+void AppendKeywordValue(int keyword, char* output, size_t& length, int line, int index, int totalLines)
+{
+    char value[24];
+    int n = 0;
+    if (keyword == KEYWORD_LINE)
+        n = std::snprintf(value, sizeof value, "%lld", static_cast<long long>(line) + 1);
+    else if (keyword == KEYWORD_INDEX)
+        n = std::snprintf(value, sizeof value, "%lld", static_cast<long long>(index) + 1);
+    else if (keyword == KEYWORD_PERCENT)
+        n = std::snprintf(value, sizeof value, "%lld%%",
+                          totalLines > 0 ? 100LL * line / totalLines : 0LL);
+    if (n > 0)
+        Append(output, length, value, static_cast<size_t>(n));
+}
+
+}  // namespace
+
+char* ExpandProcListKeywords(const char* templ, char* output, int line, int index, int totalLines)
+{
+    size_t length = 0;
+    for (const char* p = templ; *p;) {
+        if (*p != '%') {
+            Append(output, length, p++, 1);
+        } else if (p[1] == '%') {
+            Append(output, length, p, 1);
+            p += 2;
+        } else if (const char* close = std::strchr(p + 1, '%')) {
+            AppendKeywordValue(FindKeyword(p + 1), output, length, line, index, totalLines);
+            p = close + 1;
+        } else {
+            p++;  // a lone "%" is dropped; the rest is plain text
+        }
+    }
+    output[length] = '\0';
+    return output;
+}
+
+void ShiftGroups(int32_t* registers)
+{
+    int to = 0;
+    for (int from = 0; from < GROUP_COUNT; from++) {
+        if (registers[from] == -1)
+            continue;
+        registers[to] = registers[from];
+        registers[GROUP_COUNT + to] = registers[GROUP_COUNT + from];
+        to++;
+    }
+    for (; to < GROUP_COUNT; to++)
+        registers[to] = registers[GROUP_COUNT + to] = -1;
+}
+
+namespace {
+
+// One run's working storage, reused for every line.
+struct Scan {
+    const FileTypeSettings& Settings;
+    int TotalLines;
+    std::vector<ProcListItem> Items;
+    TextArena Texts;
+    MatchRegisters Registers;
+    char KeywordText[KEYWORD_BUFFER_SIZE];
+};
+
+// The presentation text of a match; an expansion error gives the empty text.
+const char* PresentationText(Scan& scan, const char* line, int lineNumber)
+{
+    if (scan.Settings.Flags & ShiftUnusedParameters)
+        ShiftGroups(scan.Registers.R);
+    ExpandProcListKeywords(scan.Settings.Presentation, scan.KeywordText, lineNumber,
+                           static_cast<int>(scan.Items.size()), scan.TotalLines);
+    char* text = nullptr;
+    int length = 0;
+    ExpandTemplate(scan.KeywordText, line, scan.Registers, &text, &length);
+    const char* stored = scan.Texts.Store(text ? text : "", text ? static_cast<size_t>(length) : 0);
+    std::free(text);
+    return stored;
+}
+
+// Searches one line; a match adds an item. False when the item table is full.
+bool ScanLine(Scan& scan, const PatternNode* pattern, int lineNumber)
+{
+    EditorLineRecord record{};
+    record.LineNumber = lineNumber;
+    EditorControl(EDITOR_GET_LINE, &record);
+    const char* line = record.Text ? record.Text : "";
+    // The host's text stays put until the next editor command, so it is searched where it lies.
+    int length = static_cast<int>(strnlen(line, LINE_BUFFER_SIZE - 1));
+    if (!SearchLine(pattern, line, length, line, scan.Registers.R, 1))
+        return true;
+    const char* text = scan.Settings.Presentation[0]
+                           ? PresentationText(scan, line, lineNumber)
+                           : scan.Texts.Store(line, std::strlen(line));
+    scan.Items.push_back({lineNumber, text ? text : ""});
+    return scan.Items.size() < MAX_PROCLIST_ITEMS;
+}
+
+void WarnItemLimit()
+{
+    char text[64];
+    std::snprintf(text, sizeof text, "Can be only %i items", static_cast<int>(MAX_PROCLIST_ITEMS));
+    ShowMessage(text, "Warning", 0, "No topic", 0);
+}
+
+}  // namespace
 
 int RunProcList(CPlugin* plugin)
 {
+    EditorStateRecord state{};
+    EditorControl(EDITOR_GET_INFO, &state);
+    // The host's name may not outlive later editor commands; the run keeps its own.
+    std::string fileName = state.FileName ? state.FileName : "";
+    state.FileName = fileName.c_str();
+
+    // When no type matches, the settings stay empty and the list is empty.
+    FileTypeSettings settings{};
+    if (plugin->FileTypes)
+        plugin->FileTypes->FindFileType(state.FileName, &settings);
+
+    Scan scan{settings, state.LineCount, {}, {}, {}, {}};
+    scan.Items.reserve(MAX_PROCLIST_ITEMS);
+    PatternNode* pattern = CompilePattern(settings.Pattern);
+    for (int i = 0; pattern && i < state.LineCount; i++) {
+        if (!ScanLine(scan, pattern, i)) {
+            WarnItemLimit();
+            break;
+        }
+    }
+    if (pattern)
+        FreePattern(pattern);
+
+    ShowProcListMenu(plugin, scan.Items.data(), static_cast<int>(scan.Items.size()), settings.Flags,
+                     state);
     return plugin->ChosenLine;
 }
