@@ -19,6 +19,8 @@ enum {
 
 extern const char FileTypesPath[];  // "RegExp\FileTypes"
 
+class CRegKey;
+
 struct FileTypeSettings {
     char Pattern[SETTINGS_TEXT_SIZE];
     char Presentation[SETTINGS_TEXT_SIZE];
@@ -32,6 +34,10 @@ public:
     int FindFileType(const char* fileName, FileTypeSettings* settings);
     // Runs the configuration menu until it is cancelled. Always 1.
     int ConfigMenu();
+    // Shows the file-type dialog loaded from the source type (the named type
+    // when there is no source) and writes the type back on "Save". Answers 1
+    // when it saved, 0 otherwise.
+    int EditFileType(CRegKey& fileTypesKey, const char* name, const char* source);
 };
 
 #endif

@@ -1,0 +1,169 @@
+// The file-type dialog: one type's name, mask, expressions and options, loaded
+// from the registry and written back on "Save". A name that could not be
+// found again after saving is refused with a message, and the dialog comes
+// back with what the user typed, so no work is lost.
+#include <cstdio>
+#include <cstring>
+
+#include "editor/editor_access.h"
+#include "frame/host_services.h"
+#include "settings/file_types.h"
+#include "settings/reg_key.h"
+#include "settings/type_names.h"
+
+namespace {
+
+enum {
+    TypeNameItem = 2,
+    SaveItem = 14,
+    DialogItemCount = 16,
+    DialogWidth = 70,
+    DialogHeight = 17,
+};
+
+struct DialogRow {
+    int Type;
+    int X1, Y1, X2, Y2;
+    const char* Text;
+    const char* History;  // edit fields only
+    unsigned Flags;
+    int Focus;
+    int DefaultButton;
+};
+
+const DialogRow FileTypeDialog[DialogItemCount] = {
+    {DI_DOUBLE_FRAME, 3, 1, 66, 15, "ProcList search", nullptr, 0, 0, 0},
+    {DI_LABEL, 5, 2, 65, 2, "&File type", nullptr, 0, 0, 0},
+    {DI_EDIT, 5, 3, 64, 3, "", "RegExpFileTypeHistory", DIF_HISTORY, 1, 0},
+    {DI_LABEL, 5, 4, 65, 4, "File &mask", nullptr, 0, 0, 0},
+    {DI_EDIT, 5, 5, 64, 5, "", "RegExpFileMaskHistory", DIF_HISTORY, 0, 0},
+    {DI_LABEL, 5, 6, 65, 6, "&Regular expression", nullptr, 0, 0, 0},
+    {DI_EDIT, 5, 7, 64, 7, "", "RegExpHistory", DIF_HISTORY, 0, 0},
+    {DI_LABEL, 5, 8, 65, 8, "&Presentation expression", nullptr, 0, 0, 0},
+    {DI_EDIT, 5, 9, 64, 9, "", "RegExpPresetnHistory", DIF_HISTORY, 0, 0},
+    {DI_LABEL, 5, 10, 64, 10, "", nullptr, DIF_SEPARATOR, 0, 0},
+    {DI_CHECKBOX, 5, 11, 35, 11, "&select from cursor", nullptr, 0, 0, 0},
+    {DI_CHECKBOX, 40, 11, 65, 11, "sort &items", nullptr, 0, 0, 0},
+    {DI_CHECKBOX, 5, 12, 35, 12, "shift &unused parameters in presentation string", nullptr, 0, 0, 0},
+    {DI_LABEL, 5, 13, 64, 13, "", nullptr, DIF_SEPARATOR, 0, 0},
+    {DI_BUTTON, 24, 14, 33, 14, "Save", nullptr, 0, 0, 1},
+    {DI_BUTTON, 37, 14, 49, 14, "Cancel", nullptr, 0, 0, 0},
+};
+
+struct ValueField {
+    int Item;
+    const char* Value;
+};
+const ValueField ValueFields[] = {{4, "FileMask"}, {6, "RX"}, {8, "Present"}};
+
+// Written on every save, 0 included, and only with the bits of the boxes.
+const char FlagsValue[] = "Flags";
+
+struct FlagBox {
+    int Item;
+    DWORD Bit;
+};
+const FlagBox FlagBoxes[] = {{10, SelectFromCursor}, {11, SortItems}, {12, ShiftUnusedParameters}};
+
+void CopyText(char* buffer, size_t size, const char* text)
+{
+    std::snprintf(buffer, size, "%s", text ? text : "");
+}
+
+void BuildDialog(PluginDialogItem* items)
+{
+    for (int i = 0; i < DialogItemCount; i++) {
+        const DialogRow& row = FileTypeDialog[i];
+        PluginDialogItem& item = items[i];
+        std::memset(&item, 0, sizeof item);
+        item.Type = row.Type;
+        item.X1 = row.X1;
+        item.Y1 = row.Y1;
+        item.X2 = row.X2;
+        item.Y2 = row.Y2;
+        item.Focus = row.Focus;
+        if (row.History)
+            item.History = row.History;
+        item.Flags = row.Flags;
+        item.DefaultButton = row.DefaultButton;
+        CopyText(item.Data, sizeof item.Data, row.Text);
+    }
+}
+
+// A type that does not exist leaves the fields empty; it is not created, so
+// looking at "Default settings" and cancelling leaves no empty key behind.
+void LoadType(CRegKey& fileTypesKey, const char* name, PluginDialogItem* items)
+{
+    if (!name || !TypeExists(fileTypesKey, name))
+        return;
+    CRegKey type(fileTypesKey.Key, name, 0);
+    for (const ValueField& field : ValueFields)
+        type.ReadString(field.Value, items[field.Item].Data, sizeof items[field.Item].Data);
+    DWORD flags = 0;
+    type.ReadDword(FlagsValue, &flags);
+    for (const FlagBox& box : FlagBoxes)
+        items[box.Item].Selected = (flags & box.Bit) ? 1 : 0;
+}
+
+void SaveType(CRegKey& fileTypesKey, const PluginDialogItem* items)
+{
+    CRegKey type(fileTypesKey.Key, items[TypeNameItem].Data, 0);
+    for (const ValueField& field : ValueFields)
+        type.WriteString(field.Value, items[field.Item].Data);
+    DWORD flags = 0;
+    for (const FlagBox& box : FlagBoxes)
+        if (items[box.Item].Selected)
+            flags |= box.Bit;
+    type.WriteDword(FlagsValue, flags);
+}
+
+// Writes into text why a type of this name could not be saved, or answers
+// false when it can be.
+bool NameProblem(const char* name, char* text, size_t size)
+{
+    size_t length = std::strlen(name);
+    if (length == 0)
+        std::snprintf(text, size, "The file type has no name.\nType a name to save it under.");
+    else if (length >= TYPE_NAME_SIZE)
+        std::snprintf(text, size, "A file type name holds at most %d characters.\nThis one has %u.",
+                      TYPE_NAME_SIZE - 1, static_cast<unsigned>(length));
+    else if (std::strchr(name, '\\'))
+        std::snprintf(text, size,
+                      "A file type name cannot hold a backslash.\nIt would make one key inside another.");
+    else
+        return false;
+    return true;
+}
+
+int RunDialog(PluginDialogItem* items)
+{
+    if (!StartupInfo.Dialog)
+        return -1;
+    int exitItem = StartupInfo.Dialog(StartupInfo.ModuleNumber, -1, -1, DialogWidth, DialogHeight,
+                                      "ProcListCfg", items, DialogItemCount);
+    for (int i = 0; i < DialogItemCount; i++)
+        items[i].Data[sizeof items[i].Data - 1] = '\0';  // whatever the host wrote back
+    return exitItem;
+}
+
+}  // namespace
+
+int CFileTypes::EditFileType(CRegKey& fileTypesKey, const char* name, const char* source)
+{
+    PluginDialogItem items[DialogItemCount];
+    BuildDialog(items);
+    CopyText(items[TypeNameItem].Data, sizeof items[TypeNameItem].Data, name);
+    LoadType(fileTypesKey, source ? source : name, items);
+
+    // Until the user saves a name that can be stored, or leaves the dialog.
+    for (;;) {
+        if (RunDialog(items) != SaveItem)
+            return 0;
+        char problem[128];
+        if (!NameProblem(items[TypeNameItem].Data, problem, sizeof problem)) {
+            SaveType(fileTypesKey, items);
+            return 1;
+        }
+        ShowMessage(problem, "File type", 0x10, "ProcListCfg", 0);
+    }
+}
