@@ -1,0 +1,50 @@
+// A fixture for the configuration tests: the plug-in under a registry root of
+// the test's own (on Windows a key below HKCU\Software\stringslist-tests,
+// elsewhere also a store in a fresh XDG_CONFIG_HOME), and the file types read
+// and written behind the plug-in's back with the registry functions.
+#ifndef STRINGSLIST_TESTS_SETTINGS_CONFIG_REGISTRY_H
+#define STRINGSLIST_TESTS_SETTINGS_CONFIG_REGISTRY_H
+
+#include <string>
+#include <vector>
+
+#include "platform/registry.h"
+#include "tests/plugin_fixture.h"
+
+// What a type key holds; a missing string value reads as "<missing>".
+struct StoredType {
+    std::string FileMask, RX, Present;
+    bool HasFlags = false;
+    DWORD Flags = 0;
+    bool operator==(const StoredType& o) const
+    {
+        return FileMask == o.FileMask && RX == o.RX && Present == o.Present && HasFlags == o.HasFlags &&
+               Flags == o.Flags;
+    }
+};
+
+extern const char Missing[];
+
+class ConfigTest : public PluginTest {
+protected:
+    void SetUp() override;
+    void TearDown() override;
+
+    // Writes a type; empty texts are not stored, and Flags only when given.
+    void PutType(const std::string& name, const std::string& mask, const std::string& rx,
+                 const std::string& present, int flags = -1);
+    StoredType ReadType(const std::string& name);
+    // The subkeys of the table, or of one type, in enumeration order.
+    std::vector<std::string> StoredNames(const std::string& below = "");
+    // The table key's own string value, where no type should ever write.
+    std::string TableValue(const char* name);
+
+    std::string Root;
+    std::string TablePath;
+
+private:
+    std::string ConfigHome, SavedConfigHome;
+    bool HadConfigHome = false;
+};
+
+#endif
