@@ -1,7 +1,8 @@
 // The file-type dialog: one type's name, mask, expressions and options, loaded
-// from the registry and written back on "Save". A name that could not be
-// found again after saving is refused with a message, and the dialog comes
-// back with what the user typed, so no work is lost.
+// from the registry and written back on "Save". A name that cannot be stored
+// as one listable type key (empty, too long, holding a backslash) is refused
+// with a message, and the dialog comes back with what the user typed, so no
+// work is lost.
 #include <cstdio>
 #include <cstring>
 
