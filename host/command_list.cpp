@@ -1,10 +1,261 @@
-// stringslist list
+// stringslist list: the strings list of a file, run through the plug-in as
+// the editor's host would run it. The file stands in for the editor's text;
+// the user's store holds the file types. Human output shows the menu as a
+// user would see it; --porcelain prints every call the user would see, or
+// that moves the editor, in a fixed form.
+#include <cerrno>
+#include <climits>
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <fstream>
+#include <iterator>
+#include <string>
+#include <vector>
 
 #include "host/commands.h"
+#include "host/plugin_library.h"
+#include "host/porcelain.h"
+#include "host/scripted_host.h"
+#include "platform/registry_store.h"
 
-int RunListCommand(const ProgramOptions&, int, char**)
+namespace {
+
+const char Usage[] = "usage: stringslist list [--porcelain] [--cursor N] [--height H] [--choose K] FILE\n";
+const char RegistryRoot[] = "Software\\stringslist";
+
+struct ListOptions {
+    bool Porcelain = false;
+    int Cursor = 0;
+    int Height = 25;
+    bool Choose = false;
+    int ChooseIndex = -1;
+    std::string File;
+};
+
+bool ParseNumber(const char* text, int minimum, int& value)
 {
-    std::fprintf(stderr, "stringslist: list is not built yet\n");
-    return 2;
+    char* end = nullptr;
+    errno = 0;
+    long n = std::strtol(text, &end, 10);
+    if (errno || end == text || *end || n < minimum || n > INT_MAX)
+        return false;
+    value = static_cast<int>(n);
+    return true;
+}
+
+struct NumberOption {
+    const char* Name;
+    int Minimum;
+    int ListOptions::*Value;
+};
+
+const NumberOption NumberOptions[] = {
+    {"--cursor", 0, &ListOptions::Cursor},
+    {"--height", 0, &ListOptions::Height},
+    {"--choose", INT_MIN, &ListOptions::ChooseIndex},
+};
+
+bool ParseListOptions(int argc, char** argv, ListOptions& options)
+{
+    for (int i = 0; i < argc; i++) {
+        const char* arg = argv[i];
+        const NumberOption* number = nullptr;
+        for (const NumberOption& o : NumberOptions)
+            if (!std::strcmp(arg, o.Name))
+                number = &o;
+        if (number) {
+            if (i + 1 == argc || !ParseNumber(argv[++i], number->Minimum, options.*number->Value)) {
+                std::fprintf(stderr, "stringslist: %s needs a number%s\n", arg,
+                             number->Minimum == 0 ? " of 0 or more" : "");
+                return false;
+            }
+            options.Choose |= number->Value == &ListOptions::ChooseIndex;
+        } else if (!std::strcmp(arg, "--porcelain")) {
+            options.Porcelain = true;
+        } else if (!std::strcmp(arg, "--") && i + 1 < argc && options.File.empty()) {
+            options.File = argv[++i];  // a FILE that begins with "-"
+        } else if (arg[0] == '-' && arg[1]) {
+            std::fprintf(stderr, "stringslist: unknown option %s\n", arg);
+            return false;
+        } else if (options.File.empty()) {
+            options.File = arg;
+        } else {
+            std::fprintf(stderr, "stringslist: one FILE only\n");
+            return false;
+        }
+    }
+    if (options.File.empty())
+        std::fprintf(stderr, "stringslist: no FILE given\n");
+    return !options.File.empty();
+}
+
+// The file as editor lines: split at LF, a CR before the LF dropped, a final
+// line end adding no line, every other byte kept.
+bool ReadLines(const std::string& path, std::vector<std::string>& lines)
+{
+    std::ifstream in(path, std::ios::binary);
+    if (!in) {
+        std::fprintf(stderr, "stringslist: cannot read %s: %s\n", path.c_str(), std::strerror(errno));
+        return false;
+    }
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    if (in.bad()) {
+        std::fprintf(stderr, "stringslist: cannot read %s\n", path.c_str());
+        return false;
+    }
+    size_t start = 0;
+    while (start < text.size()) {
+        size_t end = text.find('\n', start);
+        if (end == std::string::npos) {
+            lines.push_back(text.substr(start));
+            break;
+        }
+        size_t length = end - start;
+        if (length && text[end - 1] == '\r')
+            length--;
+        lines.push_back(text.substr(start, length));
+        start = end + 1;
+    }
+    return true;
+}
+
+// The host's menu service answers --choose K only when K is an index of the menu.
+ScriptedHost* MenuHost;
+int MenuChoice = -1;
+
+int PLUGIN_API ChooseFromMenu(int module, int x, int y, int maxHeight, unsigned flags, const char* title,
+                              const char* bottom, const char* help, const int* breakKeys,
+                              int* breakCode, const PluginMenuItem* items, int count)
+{
+    (void)module;
+    MenuHost->MenuAnswers.assign(1, MenuAnswer{MenuChoice >= 0 && MenuChoice < count ? MenuChoice : -1});
+    return MenuHost->OnMenu(x, y, maxHeight, flags, title, bottom, help, breakKeys, breakCode, items,
+                            count);
+}
+
+void RunStringsList(PluginLibrary& plugin, const ListOptions& options, ScriptedHost& host)
+{
+    int last = static_cast<int>(host.Editor.Lines.size()) - 1;
+    host.Editor.FileName = options.File;
+    host.Editor.CursorLine = options.Cursor > last ? (last < 0 ? 0 : last) : options.Cursor;
+    host.Editor.CursorColumn = 0;
+    host.Editor.WindowHeight = options.Height;
+
+    PluginStartupInfo info = *host.StartupInfo(RegistryRoot);
+    info.Menu = ChooseFromMenu;
+    MenuHost = &host;
+    MenuChoice = options.Choose ? options.ChooseIndex : -1;
+    plugin.SetStartupInfo(&info);
+    plugin.OpenPlugin(OPEN_FROM_EDITOR, 0);
+    plugin.ClosePlugin(0);
+}
+
+void PrintPorcelain(const ScriptedHost& host)
+{
+    std::string out;
+    for (const HostCall& call : host.Calls) {
+        if (call.Kind == HostCall::Message) {
+            const MessageCall& m = host.Messages[call.Index];
+            std::vector<std::string> fields{"message", std::to_string(m.Flags), m.Help};
+            fields.insert(fields.end(), m.Strings.begin(), m.Strings.end());
+            out += PorcelainLine(fields);
+        } else if (call.Kind == HostCall::Menu) {
+            const MenuCall& m = host.Menus[call.Index];
+            out += PorcelainLine({"menu", m.Title, m.Bottom, m.Help, std::to_string(m.Items.size()),
+                                  std::to_string(m.SelectedIndex())});
+            for (const std::string& text : m.Texts())
+                out += PorcelainLine({"item", text});
+        } else if (call.Kind == HostCall::Editor &&
+                   host.EditorCalls[call.Index].Command == EDITOR_SET_POSITION) {
+            const EditorPositionRecord& p = host.EditorCalls[call.Index].Position;
+            out += PorcelainLine({"position", std::to_string(p.Line), std::to_string(p.Column),
+                                  std::to_string(p.TabColumn), std::to_string(p.TopScreenLine),
+                                  std::to_string(p.LeftColumn), std::to_string(p.Overtype)});
+        }
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+// Text for a terminal: control bytes would move the cursor or worse.
+std::string Printable(const std::string& text)
+{
+    std::string out = text;
+    for (char& c : out)
+        if (c == '\t')
+            c = ' ';
+        else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return out;
+}
+
+void PrintMessage(const MessageCall& m)
+{
+    std::printf("[ %s ]\n", Printable(m.Strings.empty() ? "" : m.Strings[0]).c_str());
+    int buttons = m.Buttons;
+    int lines = static_cast<int>(m.Strings.size()) - 1 - buttons;
+    for (int i = 1; i <= lines; i++)
+        std::printf("  %s\n", Printable(m.Strings[i]).c_str());
+    std::printf(" ");
+    for (int i = 0; i < buttons; i++)
+        std::printf(" < %s >", Printable(m.Strings[1 + lines + i]).c_str());
+    std::printf("\n\n");
+}
+
+void PrintMenu(const MenuCall& m, int chosen)
+{
+    std::printf("[ %s ]\n", Printable(m.Title).c_str());
+    std::vector<std::string> texts = m.Texts();
+    for (size_t i = 0; i < texts.size(); i++)
+        std::printf("%s %s\n", m.Items[i].Selected ? " >" : "  ", Printable(texts[i]).c_str());
+    std::printf("[ %s ]\n", Printable(m.Bottom).c_str());
+    if (chosen >= 0 && chosen < static_cast<int>(texts.size()))
+        std::printf("chosen: %s\n", Printable(texts[chosen]).c_str());
+    std::printf("\n");
+}
+
+void PrintHuman(const ScriptedHost& host, const ListOptions& options)
+{
+    for (const HostCall& call : host.Calls) {
+        if (call.Kind == HostCall::Message) {
+            PrintMessage(host.Messages[call.Index]);
+        } else if (call.Kind == HostCall::Menu) {
+            PrintMenu(host.Menus[call.Index], options.Choose ? options.ChooseIndex : -1);
+        } else if (call.Kind == HostCall::Editor &&
+                   host.EditorCalls[call.Index].Command == EDITOR_SET_POSITION) {
+            const EditorPositionRecord& p = host.EditorCalls[call.Index].Position;
+            std::printf("The editor moves to line %d (window from line %d).\n", p.Line + 1,
+                        p.TopScreenLine + 1);
+        }
+    }
+}
+
+}  // namespace
+
+int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
+{
+    ListOptions options;
+    if (!ParseListOptions(argc, argv, options)) {
+        std::fputs(Usage, stderr);
+        return 2;
+    }
+    ScriptedHost host;
+    if (!ReadLines(options.File, host.Editor.Lines))
+        return 1;
+    // The plug-in reads a store it cannot parse as empty; say what is wrong instead.
+    RegFileDocument store;
+    std::string error;
+    if (!ReadRegistryStore(store, error)) {
+        std::fprintf(stderr, "stringslist: the file-type store cannot be read: %s\n", error.c_str());
+        return 1;
+    }
+    PluginLibrary plugin;
+    if (!LoadPlugin(programOptions, plugin))
+        return 1;
+    RunStringsList(plugin, options, host);
+    if (options.Porcelain)
+        PrintPorcelain(host);
+    else
+        PrintHuman(host, options);
+    return 0;
 }
