@@ -35,11 +35,13 @@ enum {
     ERROR_MORE_DATA = 234,
     ERROR_NO_MORE_ITEMS = 259,
     ERROR_BADDB = 1009,
+    ERROR_KEY_DELETED = 1018,
     ERROR_WRITE_FAULT = 29,
 };
 
 enum { REG_NONE = 0, REG_SZ = 1, REG_BINARY = 3, REG_DWORD = 4 };
 enum { REG_OPTION_NON_VOLATILE = 0 };
+enum { REG_CREATED_NEW_KEY = 1, REG_OPENED_EXISTING_KEY = 2 };
 enum { KEY_ALL_ACCESS = 0xF003F };
 
 #ifdef __cplusplus

@@ -1,1 +1,0 @@
-// The registry stand-in arrives here.

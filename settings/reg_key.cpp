@@ -1,0 +1,99 @@
+// CRegKey over the seven registry functions. Every read leaves the caller a
+// usable result whatever the registry answered: a NUL-terminated text (empty
+// when the value is missing, not a text, or longer than the buffer) or 0.
+#include "settings/reg_key.h"
+
+#include <cstdio>
+
+#include "frame/host_services.h"
+
+namespace {
+
+const int PathSize = 512;
+
+}  // namespace
+
+CRegKey::CRegKey(HKEY parent, const char* subKey, int prefix) : Key(nullptr)
+{
+    char path[PathSize];
+    if (!subKey)
+        subKey = "";
+    int length = prefix ? std::snprintf(path, sizeof path, "%s\\%s", GetRegistryRoot(), subKey)
+                        : std::snprintf(path, sizeof path, "%s", subKey);
+    if (length < 0 || length >= PathSize)
+        return;  // a path cut short would name another key: refuse it
+    HKEY key = nullptr;
+    if (RegCreateKeyExA(parent, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &key,
+                        nullptr) == ERROR_SUCCESS)
+        Key = key;
+}
+
+CRegKey::~CRegKey()
+{
+    CloseKey();
+}
+
+void CRegKey::CloseKey()
+{
+    if (Key)
+        RegCloseKey(Key);
+    Key = nullptr;
+}
+
+// A value longer than the buffer reads as the empty text rather than a cut
+// one: a cut pattern would search for something else than what was stored.
+int CRegKey::ReadString(const char* name, char* buffer, int size)
+{
+    if (size <= 0)
+        return 0;
+    buffer[0] = '\0';
+    DWORD type = REG_NONE;
+    DWORD count = DWORD(size);
+    LONG status = RegQueryValueExA(Key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &count);
+    bool fits = count < DWORD(size) || (count == DWORD(size) && buffer[size - 1] == '\0');
+    if (status != ERROR_SUCCESS || type != REG_SZ || !fits)
+        buffer[0] = '\0';
+    else
+        buffer[count < DWORD(size) ? count : size - 1] = '\0';  // the stored text may lack its NUL
+    return int(count);
+}
+
+int CRegKey::ReadDword(const char* name, DWORD* value)
+{
+    *value = 0;
+    DWORD type = REG_NONE;
+    DWORD count = sizeof *value;
+    LONG status = RegQueryValueExA(Key, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &count);
+    if (status != ERROR_SUCCESS || type != REG_DWORD || count != sizeof *value)
+        *value = 0;
+    return int(count);
+}
+
+LONG CRegKey::WriteString(const char* name, const char* text)
+{
+    if (!text || !text[0])
+        return RegDeleteValueA(Key, name);
+    DWORD length = 0;
+    while (text[length])
+        length++;
+    return RegSetValueExA(Key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text), length);
+}
+
+LONG CRegKey::WriteDword(const char* name, DWORD value)
+{
+    return RegSetValueExA(Key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+}
+
+int CRegKey::EnumSubkey(DWORD index, char* name, DWORD size)
+{
+    DWORD count = size;  // fresh for every call: the registry overwrites it
+    LONG status = RegEnumKeyExA(Key, index, name, &count, nullptr, nullptr, nullptr, nullptr);
+    if (status != ERROR_SUCCESS && size > 0)
+        name[0] = '\0';
+    return status == ERROR_SUCCESS;
+}
+
+LONG CRegKey::DeleteSubkey(const char* name)
+{
+    return RegDeleteKeyA(Key, name);
+}
