@@ -1,0 +1,81 @@
+// The failed-state memory of the matcher (see failed_states.h).
+#include "pattern/failed_states.h"
+
+#include <string.h>
+
+namespace {
+
+// Beyond this many dense bits (a very long subject with many choices) every
+// state goes to the hash table, which grows only with the states met.
+const uint64_t DenseLimit = uint64_t(1) << 26;
+
+uint64_t Mix(uint64_t x)
+{
+    x ^= x >> 33;
+    x *= 0xff51afd7ed558ccdULL;
+    x ^= x >> 33;
+    x *= 0xc4ceb9fe1a85ec53ULL;
+    return x ^ (x >> 33);
+}
+
+}  // namespace
+
+void FailedStates::Reset(int choices, int length)
+{
+    choices_ = choices;
+    uint64_t bits = (uint64_t(length) + 1) * uint64_t(choices) * 2;
+    useDense_ = bits <= DenseLimit;
+    if (useDense_ && choices > 0) {
+        size_t words = static_cast<size_t>((bits + 63) / 64);
+        if (dense_.size() < words)
+            dense_.resize(words);
+        memset(dense_.data(), 0, words * sizeof(uint64_t));
+    }
+    if (++generation_ == 0) {
+        for (Entry& entry : table_)
+            entry.generation = 0;
+        generation_ = 1;
+    }
+    used_ = 0;
+}
+
+bool FailedStates::Seen(int slot, int position, unsigned mode, uint64_t passBits)
+{
+    uint64_t index = (uint64_t(position) * choices_ + slot) * 2 + (mode & 1);
+    if (passBits == 0 && useDense_) {
+        uint64_t& word = dense_[index >> 6];
+        uint64_t bit = uint64_t(1) << (index & 63);
+        bool seen = (word & bit) != 0;
+        word |= bit;
+        return seen;
+    }
+    return SeenHashed(index, passBits);
+}
+
+bool FailedStates::SeenHashed(uint64_t key, uint64_t passBits)
+{
+    if ((used_ + 1) * 2 > table_.size())
+        Grow();
+    size_t mask = table_.size() - 1;
+    for (size_t i = Mix(key ^ Mix(passBits)) & mask;; i = (i + 1) & mask) {
+        Entry& entry = table_[i];
+        if (entry.generation != generation_) {
+            entry = Entry{passBits, key, generation_};
+            used_++;
+            return false;
+        }
+        if (entry.key == key && entry.passBits == passBits)
+            return true;
+    }
+}
+
+void FailedStates::Grow()
+{
+    std::vector<Entry> old;
+    old.swap(table_);
+    table_.assign(old.empty() ? 1024 : old.size() * 2, Entry{0, 0, 0});
+    used_ = 0;
+    for (const Entry& entry : old)
+        if (entry.generation == generation_)
+            SeenHashed(entry.key, entry.passBits);
+}

@@ -1,0 +1,344 @@
+// The matcher: backtracking over the step array of a compiled pattern, with
+// its own stack instead of the call stack, so its depth is bounded by memory,
+// not by the thread's stack.
+//
+// The walk is the one of plain recursive backtracking: a choice tries its
+// first way and, when everything after it fails, its second; a capturing
+// marker stores its position only once the whole match has succeeded, on the
+// way back, so the earliest pass of a repeated group writes last and wins.
+// Here a choice pushes a frame to resume at, a marker pushes a frame to store
+// on success, and a change of a repetition's pass start pushes its old value.
+//
+// A repetition ends when the walk comes back to it at the position where its
+// current pass began: a pass that consumed nothing is not repeated. Leaving a
+// repetition through its Join forgets its pass.
+//
+// Failed states (failed_states.h) are never explored twice in one search,
+// which bounds a search by the number of states instead of the number of ways.
+#include "pattern/matcher.h"
+
+#include <string.h>
+
+#include "pattern/char_class.h"
+#include "pattern/failed_states.h"
+#include "pattern/pattern_node.h"
+#include "pattern/program.h"
+
+MatcherState Matcher;
+
+namespace {
+
+enum FrameType : uint32_t {
+    ChoiceFrame,   // resume at `step` from `position` with `mode`; begin a pass of `value` if >= 0
+    CaptureFrame,  // on success store `position` in register `value`
+    UndoFrame,     // on failure put back `position` as the pass start of repetition `value`
+};
+
+struct Frame {
+    int32_t step;
+    int32_t position;
+    int32_t value;
+    uint32_t type;  // FrameType, and the mode bit in bit 8
+};
+
+const int32_t NoPass = -1;
+
+struct Engine {
+    const PatternNode* preparedFor = nullptr;
+    Program program;
+    std::vector<Frame> stack;
+    std::vector<int32_t> passStart;  // per empty-able repetition: where its current pass began
+    FailedStates failed;
+};
+
+Engine engine;
+
+void Prepare(const PatternNode* pattern)
+{
+    if (engine.preparedFor == pattern)
+        return;
+    engine.preparedFor = nullptr;
+    BuildProgram(pattern, engine.program);
+    engine.passStart.assign(engine.program.repetitionCount, NoPass);
+    engine.preparedFor = pattern;
+}
+
+int32_t SubjectLength()
+{
+    return static_cast<int32_t>(Matcher.SubjectEnd - Matcher.SubjectStart);
+}
+
+void ResetSearch()
+{
+    engine.failed.Reset(engine.program.choiceCount, SubjectLength());
+}
+
+void SetPass(int32_t repetition, int32_t position)
+{
+    int32_t& start = engine.passStart[repetition];
+    engine.stack.push_back(Frame{0, start, repetition, UndoFrame});
+    start = position;
+}
+
+// Whether this choice state failed before; a state that cannot be keyed (more
+// than 64 repetitions around it began their pass here) is never remembered.
+bool FailedBefore(const Step& step, int32_t position, unsigned mode)
+{
+    const Program& p = engine.program;
+    uint64_t bits = 0;
+    int32_t from = p.enclosingStart[step.slot], to = p.enclosingStart[step.slot + 1];
+    for (int32_t j = from; j < to; j++) {
+        if (engine.passStart[p.enclosing[j]] != position)
+            continue;
+        if (j - from >= 64)
+            return false;
+        bits |= uint64_t(1) << (j - from);
+    }
+    return engine.failed.Seen(step.slot, position, mode, bits);
+}
+
+// Pops frames down to the latest choice and resumes there; false when none is left.
+bool Backtrack(int32_t& pc, int32_t& q, unsigned& mode)
+{
+    std::vector<Frame>& stack = engine.stack;
+    while (!stack.empty()) {
+        Frame f = stack.back();
+        stack.pop_back();
+        if ((f.type & 0xFF) == UndoFrame) {
+            engine.passStart[f.value] = f.position;
+        } else if ((f.type & 0xFF) == ChoiceFrame) {
+            pc = f.step;
+            q = f.position;
+            mode = (mode & ~1u) | (f.type >> 8);
+            if (f.value >= 0)
+                SetPass(f.value, q);
+            return true;
+        }
+    }
+    return false;
+}
+
+// The match is complete: the markers passed store their positions, latest first.
+int Succeed(int32_t q, unsigned mode)
+{
+    const std::vector<Frame>& stack = engine.stack;
+    for (size_t i = stack.size(); i-- > 0;)
+        if (stack[i].type == CaptureFrame)
+            Matcher.Registers[stack[i].value] = stack[i].position;
+    Matcher.Position = Matcher.SubjectStart + q;
+    Matcher.MatchMode = mode;
+    return 1;
+}
+
+bool IsWordAt(const uint8_t* s, int32_t i)
+{
+    return IsAlnumChar(s[i]);
+}
+
+bool LiteralMatches(const Step& step, const uint8_t* s, int32_t q, int32_t end, unsigned mode)
+{
+    if (q >= end || step.length > end - q)
+        return false;
+    for (int k = 0; k < step.length; k++) {
+        uint8_t a = s[q + k], b = step.data[k];
+        if (a != b && ((mode & 1) || UpperCase(a) != UpperCase(b)))
+            return false;
+    }
+    return true;
+}
+
+// Walks from step `pc` at position `q`; 1 when Accept is reached.
+int Walk(int32_t pc, int32_t q)
+{
+    const Program& p = engine.program;
+    const uint8_t* s = reinterpret_cast<const uint8_t*>(Matcher.SubjectStart);
+    const int32_t end = SubjectLength();
+    unsigned mode = Matcher.MatchMode;
+    engine.stack.clear();
+    engine.passStart.assign(p.repetitionCount, NoPass);
+    for (;;) {
+        const Step& step = p.steps[pc];
+        switch (step.op) {
+        case OpNext: pc = step.next; continue;
+        case OpJump: pc = step.other; continue;
+        case OpEntry: SetPass(step.value, q); pc = step.other; continue;
+        case OpLoopBack: pc = engine.passStart[step.value] == q ? step.exit : step.other; continue;
+        case OpJoinRep:
+            if (engine.passStart[step.value] != NoPass)
+                SetPass(step.value, NoPass);
+            pc = step.next;
+            continue;
+        case OpLineStart:
+            if (q != 0)
+                break;
+            pc = step.next;
+            continue;
+        case OpLineEnd:
+            if (q != end)
+                break;
+            pc = step.next;
+            continue;
+        case OpWordStart:
+            if (q >= end || (q > 0 && (!IsWordAt(s, q) || IsWordAt(s, q - 1))))
+                break;
+            pc = step.next;
+            continue;
+        case OpWordEnd:
+            if (q == 0 || (q < end && (IsWordAt(s, q) || !IsWordAt(s, q - 1))))
+                break;
+            pc = step.next;
+            continue;
+        case OpCaseSensitive: mode |= 1; pc = step.next; continue;
+        case OpIgnoreCase: mode &= ~1u; pc = step.next; continue;
+        case OpAccept: return Succeed(q, mode);
+        case OpClass:
+            if (q >= end || !InMap(step.data, s[q]))
+                break;
+            q++;
+            pc = step.next;
+            continue;
+        case OpLiteral:
+            if (!LiteralMatches(step, s, q, end, mode))
+                break;
+            q += step.length;
+            pc = step.next;
+            continue;
+        case OpCapture:
+            engine.stack.push_back(Frame{0, q, step.value, CaptureFrame});
+            pc = step.next;
+            continue;
+        case OpGreedy:
+        case OpLazy: {
+            if (FailedBefore(step, q, mode))
+                break;
+            bool greedy = step.op == OpGreedy;
+            int32_t resume = greedy ? step.other : step.next;
+            int32_t passOnResume = greedy ? -1 : step.value;
+            engine.stack.push_back(Frame{resume, q, passOnResume, ChoiceFrame | (mode & 1) << 8});
+            if (greedy && step.value >= 0)
+                SetPass(step.value, q);
+            pc = greedy ? step.next : step.other;
+            continue;
+        }
+        default:
+            break;
+        }
+        if (!Backtrack(pc, q, mode))
+            return 0;
+    }
+}
+
+int Attempt(int32_t position)
+{
+    unsigned mode = Matcher.MatchMode;
+    Matcher.Position = Matcher.SubjectStart + position;
+    if (Walk(0, position)) {
+        Matcher.Registers[0] = position;
+        Matcher.Registers[GROUP_COUNT] = static_cast<int32_t>(Matcher.Position - Matcher.SubjectStart);
+        return 1;
+    }
+    Matcher.MatchMode = mode;
+    return 0;
+}
+
+// Tries the start positions from `from` on: only those holding a byte that
+// can begin a match, and the end only when a match can be empty.
+int Search(int32_t from)
+{
+    const Program& p = engine.program;
+    if (p.anchored)
+        return Attempt(from);
+    const uint8_t* s = reinterpret_cast<const uint8_t*>(Matcher.SubjectStart);
+    const int32_t end = SubjectLength();
+    for (int32_t q = from;; q++) {
+        if (!p.nullable) {
+            while (q < end && !InMap(p.firstBytes, s[q]))
+                q++;
+            if (q >= end)
+                return 0;
+        } else if (q > end) {
+            return 0;
+        }
+        if (Attempt(q))
+            return 1;
+    }
+}
+
+void ClearRegisters(int32_t* registers)
+{
+    for (int i = 0; i < REGISTER_COUNT; i++)
+        registers[i] = -1;
+}
+
+const PatternNode* FirstNode(const PatternNode* node)
+{
+    while (node->prev)
+        node = node->prev;
+    return node;
+}
+
+}  // namespace
+
+int SearchLine(const PatternNode* pattern, const char* subject, int length, const char* from,
+               int32_t* registers, unsigned mode)
+{
+    if (!pattern)
+        return 0;
+    if (length < 0)
+        length = 0;
+    Matcher.SubjectStart = subject;
+    Matcher.SubjectEnd = subject + length;
+    Matcher.Registers = registers;
+    Matcher.MatchMode = mode;
+    ClearRegisters(registers);
+    int32_t start = from < subject ? 0 : from > subject + length ? length : static_cast<int32_t>(from - subject);
+    try {
+        Prepare(pattern);
+        ResetSearch();
+        return Search(start);
+    } catch (...) {
+        // Out of memory: report no match rather than let anything escape.
+        engine.preparedFor = nullptr;
+        ClearRegisters(registers);
+        return 0;
+    }
+}
+
+int MatchAt(const PatternNode* pattern, const char* position)
+{
+    if (!pattern)
+        return 0;
+    ClearRegisters(Matcher.Registers);
+    try {
+        Prepare(pattern);
+        ResetSearch();
+        return Attempt(static_cast<int32_t>(position - Matcher.SubjectStart));
+    } catch (...) {
+        engine.preparedFor = nullptr;
+        return 0;
+    }
+}
+
+int MatchFrom(const PatternNode* node)
+{
+    if (!node)
+        return 0;
+    try {
+        Prepare(FirstNode(node));
+        ResetSearch();
+        const Program& p = engine.program;
+        int32_t step = 0;
+        while (p.nodes[step] != node)
+            step++;
+        return Walk(step, static_cast<int32_t>(Matcher.Position - Matcher.SubjectStart));
+    } catch (...) {
+        engine.preparedFor = nullptr;
+        return 0;
+    }
+}
+
+void ForgetPreparedPattern(const PatternNode* pattern)
+{
+    if (engine.preparedFor == pattern)
+        engine.preparedFor = nullptr;
+}

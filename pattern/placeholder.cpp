@@ -1,1 +1,0 @@
-// The pattern engine arrives here.

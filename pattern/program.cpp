@@ -1,0 +1,244 @@
+// Turns a node list into the matcher's step array and analyses it (see program.h).
+// The analysis follows the edges a walk can take without consuming a character;
+// it is conservative: an anchor or word test is assumed to pass.
+#include "pattern/program.h"
+
+#include <string.h>
+
+#include <unordered_map>
+
+#include "pattern/char_class.h"
+#include "pattern/pattern_node.h"
+
+namespace {
+
+struct Builder {
+    Program& program;
+    std::unordered_map<const PatternNode*, int32_t> index;
+    int32_t sentinel = 0;
+
+    int32_t IndexOf(const PatternNode* node) const
+    {
+        if (!node)
+            return sentinel;
+        auto found = index.find(node);
+        return found == index.end() ? sentinel : found->second;
+    }
+};
+
+// Where the walk goes on after an AltEnd: behind the alternation's right
+// operand (the last one of a chain), skipping a group whole or one node.
+const PatternNode* SkipTarget(const PatternNode* altEnd)
+{
+    const PatternNode* join = altEnd->next;
+    const PatternNode* n = join ? join->next : nullptr;
+    while (n && IsChoice(n) && n->kind == '|' && n->other)
+        n = n->other->next;
+    if (!n)
+        return nullptr;
+    if (!IsGroupMarker(n))
+        return n->next;
+    // A closing marker right behind the bar (`{a|}`): the operand is empty.
+    if (n->flags & CloseFlag)
+        return n;
+    int depth = 1;
+    for (const PatternNode* m = n->next; m; m = m->next) {
+        if (!IsGroupMarker(m))
+            continue;
+        depth += (m->flags & OpenFlag) ? 1 : -1;
+        if (depth == 0)
+            return m->next;
+    }
+    return nullptr;
+}
+
+const uint8_t PlainOps[] = {
+    OpNext /*Join*/,   OpJump /*Jump*/,   OpJump /*AltEnd*/, OpLineStart,     OpLineEnd,
+    OpWordStart,       OpWordEnd,         OpCaseSensitive,   OpIgnoreCase,
+};
+
+void FillStep(Builder& b, const PatternNode* node, Step& step)
+{
+    unsigned word = NodeWord(node);
+    step.op = OpNext;
+    step.next = b.IndexOf(node->next);
+    step.other = step.exit = b.sentinel;
+    step.value = step.slot = -1;
+    if (word < sizeof PlainOps) {
+        step.op = PlainOps[word];
+        if (word == Jump || word == Join)
+            step.other = b.IndexOf(node->other);
+        if (word == AltEnd)
+            step.other = b.IndexOf(SkipTarget(node));
+    } else if (word == Accept) {
+        step.op = OpAccept;
+    } else if (word == Literal) {
+        step.op = node->length > 0 && node->data ? OpLiteral : OpFail;
+        step.length = node->length;
+        step.data = node->data;
+    } else if (word >= AnyChar && word <= NotAlnum) {
+        step.op = OpClass;
+        step.value = static_cast<int32_t>(b.program.maps.size());
+        b.program.maps.resize(b.program.maps.size() + CharSetBytes);
+        ConsumingMap(word, node->data, &b.program.maps[step.value]);
+    } else if (IsGroupMarker(node)) {
+        // Group numbers beyond the registers are never built; if one were, it would store nothing.
+        int group = node->kind;
+        if ((node->flags & CaptureFlag) && group <= GROUP_COUNT - 1) {
+            step.op = OpCapture;
+            step.value = (node->flags & OpenFlag) ? group : GROUP_COUNT + group;
+        }
+    } else if (IsChoice(node)) {
+        step.op = (node->flags & GreedyFlag) ? OpGreedy : OpLazy;
+        step.other = b.IndexOf(node->other);
+        step.slot = b.program.choiceCount++;
+    }
+}
+
+// The steps a walk can reach from `from` without consuming a character.
+void ReachFree(const Program& program, int32_t from, std::vector<uint8_t>& seen)
+{
+    std::vector<int32_t> todo{from};
+    seen.assign(program.steps.size(), 0);
+    while (!todo.empty()) {
+        int32_t i = todo.back();
+        todo.pop_back();
+        if (seen[i])
+            continue;
+        seen[i] = 1;
+        const Step& step = program.steps[i];
+        switch (step.op) {
+        case OpAccept: case OpClass: case OpLiteral: case OpFail:
+            break;
+        case OpJump: case OpEntry:
+            todo.push_back(step.other);
+            break;
+        case OpLoopBack: case OpGreedy: case OpLazy:
+            todo.push_back(step.other);
+            todo.push_back(step.op == OpLoopBack ? step.exit : step.next);
+            break;
+        default:
+            todo.push_back(step.next);
+        }
+    }
+}
+
+// A repetition choice with its loop-back Jump and, for + and #, its entry Jump.
+struct Repetition {
+    int32_t choice, loopBack, join, entry;
+};
+
+bool FindRepetition(const Builder& b, const PatternNode* choice, Repetition& r)
+{
+    // The loop-back Jump lies before the Join, though not always just before
+    // it: a bar written after the operator slips its choice node in between.
+    const PatternNode* join = choice->other;
+    const PatternNode* back = choice->next;
+    while (back && back != join && !(NodeWord(back) == Jump && back->other == choice))
+        back = back->next;
+    if (!back || back == join)
+        return false;
+    r.choice = b.IndexOf(choice);
+    r.join = b.IndexOf(join);
+    r.loopBack = b.IndexOf(back);
+    const PatternNode* entry = choice->prev;
+    bool entered = entry && NodeWord(entry) == Jump && entry->other == choice->next;
+    r.entry = entered ? b.IndexOf(entry) : -1;
+    return true;
+}
+
+// Marks the repetitions whose operand can be passed without consuming
+// anything; only they remember where their current pass began.
+void MarkEmptyableRepetitions(Builder& b)
+{
+    Program& p = b.program;
+    std::vector<uint8_t> seen;
+    std::vector<Repetition> marked;
+    for (size_t i = 0; i < p.nodes.size(); i++) {
+        Repetition r;
+        if (!IsRepetition(p.nodes[i]) || !FindRepetition(b, p.nodes[i], r))
+            continue;
+        ReachFree(p, p.steps[r.choice].next, seen);
+        if (seen[r.loopBack])
+            marked.push_back(r);
+    }
+    for (const Repetition& r : marked) {
+        int32_t rep = p.repetitionCount++;
+        p.steps[r.choice].value = rep;
+        p.steps[r.loopBack].op = OpLoopBack;
+        p.steps[r.loopBack].value = rep;
+        p.steps[r.loopBack].exit = r.join;
+        p.steps[r.join].op = OpJoinRep;
+        p.steps[r.join].value = rep;
+        if (r.entry >= 0) {
+            p.steps[r.entry].op = OpEntry;
+            p.steps[r.entry].value = rep;
+        }
+    }
+}
+
+// For each choice, the empty-able repetitions whose construct lies around it.
+void ListEnclosingRepetitions(Program& p)
+{
+    std::vector<std::vector<int32_t>> around(p.choiceCount);
+    for (size_t c = 0; c < p.steps.size(); c++) {
+        const Step& choice = p.steps[c];
+        if ((choice.op != OpGreedy && choice.op != OpLazy) || choice.value < 0)
+            continue;
+        for (int32_t i = static_cast<int32_t>(c) + 1; i < choice.other; i++)
+            if (p.steps[i].slot >= 0)
+                around[p.steps[i].slot].push_back(choice.value);
+    }
+    p.enclosingStart.assign(1, 0);
+    for (const std::vector<int32_t>& list : around) {
+        p.enclosing.insert(p.enclosing.end(), list.begin(), list.end());
+        p.enclosingStart.push_back(static_cast<int32_t>(p.enclosing.size()));
+    }
+}
+
+void FindFirstBytes(Program& p)
+{
+    std::vector<uint8_t> seen;
+    ReachFree(p, 0, seen);
+    memset(p.firstBytes, 0, sizeof p.firstBytes);
+    for (size_t i = 0; i < p.steps.size(); i++) {
+        if (!seen[i])
+            continue;
+        const Step& step = p.steps[i];
+        if (step.op == OpAccept)
+            p.nullable = true;
+        if (step.op == OpClass)
+            for (int k = 0; k < CharSetBytes; k++)
+                p.firstBytes[k] |= p.maps[step.value + k];
+        if (step.op == OpLiteral)
+            for (uint8_t c : {step.data[0], UpperCase(step.data[0]), LowerCase(step.data[0])})
+                p.firstBytes[c >> 3] |= static_cast<uint8_t>(1u << (c & 7));
+    }
+}
+
+}  // namespace
+
+void BuildProgram(const PatternNode* first, Program& program)
+{
+    program = Program();
+    Builder b{program, {}, 0};
+    for (const PatternNode* node = first; node; node = node->next) {
+        b.index[node] = static_cast<int32_t>(program.nodes.size());
+        program.nodes.push_back(node);
+    }
+    b.sentinel = static_cast<int32_t>(program.nodes.size());
+    program.steps.resize(program.nodes.size() + 1);
+    for (size_t i = 0; i < program.nodes.size(); i++)
+        FillStep(b, program.nodes[i], program.steps[i]);
+    Step& sentinel = program.steps[b.sentinel];
+    sentinel.op = OpFail;
+    sentinel.next = sentinel.other = sentinel.exit = b.sentinel;
+    sentinel.value = sentinel.slot = -1;
+    for (Step& step : program.steps)
+        if (step.op == OpClass)
+            step.data = &program.maps[step.value];
+    MarkEmptyableRepetitions(b);
+    ListEnclosingRepetitions(program);
+    FindFirstBytes(program);
+    program.anchored = first && NodeWord(first) == LineStart;
+}

@@ -1,0 +1,68 @@
+// A compiled pattern as the matcher walks it: the node list copied, in list
+// order, into an array of steps that say what the matcher does at each node.
+// Built once per pattern and kept until FreePattern releases that pattern.
+//
+// The steps also carry what the analysis of the list found: which repetitions
+// can take a pass that consumes nothing (only those need to remember where
+// their current pass began), where each AltEnd's skip lands, and which bytes
+// can start a match.
+#ifndef STRINGSLIST_PATTERN_PROGRAM_H
+#define STRINGSLIST_PATTERN_PROGRAM_H
+
+#include <stdint.h>
+
+#include <vector>
+
+struct PatternNode;
+
+enum StepOp : uint8_t {
+    OpNext,           // go on with next
+    OpJump,           // go on with other
+    OpEntry,          // entry Jump of an empty-able one-or-more: a pass begins here
+    OpLoopBack,       // loop-back Jump of an empty-able repetition
+    OpJoinRep,        // Join of an empty-able repetition: leaving it ends its pass
+    OpLineStart,
+    OpLineEnd,
+    OpWordStart,
+    OpWordEnd,
+    OpCaseSensitive,
+    OpIgnoreCase,
+    OpAccept,
+    OpClass,          // one character of the step's map
+    OpLiteral,        // `length` characters, case folded when the mode says so
+    OpCapture,        // capturing marker: register `value`
+    OpGreedy,         // choice: next first, then other
+    OpLazy,           // choice: other first, then next
+    OpFail,           // the end of the list, or a link to nowhere
+};
+
+struct Step {
+    uint8_t op;
+    int16_t length;       // OpLiteral: bytes at `data`
+    int32_t next;         // the sentinel OpFail step when the node has none
+    int32_t other;        // jumps and choices: their target; AltEnd: where its skip lands
+    int32_t exit;         // OpLoopBack: the construct's Join, taken when a pass consumed nothing
+    int32_t value;        // OpCapture: register; repetitions: index into the pass table, else -1
+    int32_t slot;         // choices: index among the choices (for the failed-state memory), else -1
+    const uint8_t* data;  // OpClass: 32-byte map; OpLiteral: the characters
+};
+
+struct Program {
+    std::vector<Step> steps;  // one per node in list order, then the OpFail sentinel
+    std::vector<const PatternNode*> nodes;
+    std::vector<uint8_t> maps;         // 32 bytes per OpClass step
+    int choiceCount = 0;
+    int repetitionCount = 0;           // empty-able repetitions, each with a pass entry
+    // Per choice slot, the empty-able repetitions around it: enclosing[enclosingStart[s] ..
+    // enclosingStart[s + 1]).
+    std::vector<int32_t> enclosingStart;
+    std::vector<int32_t> enclosing;
+    bool anchored = false;    // the first node is LineStart: one attempt only
+    bool nullable = false;    // a match can start without consuming (no start filter then)
+    uint8_t firstBytes[32] = {};  // bytes that can begin a match when not nullable
+};
+
+// Fills `program` from the list starting at `first`.
+void BuildProgram(const PatternNode* first, Program& program);
+
+#endif
