@@ -198,7 +198,7 @@ TEST_F(ScanTest, TheTableIsReadAfreshAtEveryRun)
     Editor("a.t", {"one", "two"});
     RunList();
     ExpectNothingFound("a.t");
-    Types.Add("T", "\\.t$", "^t", "\\0");
+    Types.Add("T", "\\.t$", "^t");
     RunList();
     EXPECT_EQ(MenuTexts(), (std::vector<std::string>{"two"}));
     Types.Remove("T");
