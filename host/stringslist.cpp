@@ -91,6 +91,9 @@ int main(int argc, char** argv)
     for (const Command& c : Commands)
         if (!std::strcmp(argv[i], c.Name))
             return c.Run(options, argc - i - 1, argv + i + 1);
+    // stringslist FILE: the short form of edit FILE.
+    if (access(argv[i], F_OK) == 0)
+        return RunEditCommand(options, argc - i, argv + i);
     std::fprintf(stderr, "stringslist: unknown command %s\n", argv[i]);
     PrintUsage(stderr);
     return 2;
