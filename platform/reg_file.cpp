@@ -5,12 +5,18 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <unordered_map>
 
 namespace {
 
 const uint32_t RegSz = 1, RegExpandSz = 2, RegBinary = 3, RegDword = 4, RegMultiSz = 7;
 const char Header4[] = "REGEDIT4";
 const char Header5[] = "Windows Registry Editor Version 5.00";
+
+char FoldChar(char c)
+{
+    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
+}
 
 // ---- text decoding -------------------------------------------------------
 
@@ -86,6 +92,7 @@ struct Parser {
     const std::string* FileName;
     std::string* Error;
     RegFileDocument* Document;
+    std::unordered_map<std::string, size_t> ValueIndex;  // folded name -> index, of the last key
 
     bool Fail(size_t lineIndex, const std::string& message)
     {
@@ -280,15 +287,18 @@ bool ReadValueData(Parser& p, size_t lineIndex, const std::string& s, size_t i, 
     return p.Fail(lineIndex, "expected \"text\", dword:, hex: or hex(N): after =");
 }
 
-void StoreValue(RegFileKey& key, RegFileValue value)
+// A value named twice in a key: the later one wins. The index of folded names
+// keeps a long key from costing a scan per value.
+void StoreValue(Parser& p, RegFileValue value)
 {
-    for (RegFileValue& v : key.Values)
-        if (SameRegName(v.Name, value.Name)) {
-            v.Type = value.Type;
-            v.Data = value.Data;
-            return;
-        }
-    key.Values.push_back(value);
+    RegFileKey& key = p.Document->Keys.back();
+    auto known = p.ValueIndex.emplace(FoldRegName(value.Name), key.Values.size());
+    if (known.second) {
+        key.Values.push_back(value);
+    } else {
+        key.Values[known.first->second].Type = value.Type;
+        key.Values[known.first->second].Data = value.Data;
+    }
 }
 
 bool ReadValueLine(Parser& p, size_t lineIndex, const std::string& s, size_t i)
@@ -305,7 +315,7 @@ bool ReadValueLine(Parser& p, size_t lineIndex, const std::string& s, size_t i)
         return p.Fail(lineIndex, "expected = after the value name");
     if (!ReadValueData(p, lineIndex, s, i + 1, value))
         return false;
-    StoreValue(p.Document->Keys.back(), value);
+    StoreValue(p, value);
     return true;
 }
 
@@ -325,9 +335,13 @@ bool ReadKeyLine(Parser& p, size_t lineIndex, const std::string& s, size_t i)
         if (SameRegPath(key.Path, components)) {
             // A key named twice: its values gather under the first section.
             std::swap(key, p.Document->Keys.back());
+            p.ValueIndex.clear();
+            for (size_t v = 0; v < p.Document->Keys.back().Values.size(); v++)
+                p.ValueIndex.emplace(FoldRegName(p.Document->Keys.back().Values[v].Name), v);
             return true;
         }
     p.Document->Keys.push_back(RegFileKey{components, {}});
+    p.ValueIndex.clear();
     return true;
 }
 
@@ -477,15 +491,13 @@ std::string FormatRegFile(const RegFileDocument& document)
 std::string FoldRegName(const std::string& name)
 {
     std::string folded = name;
-    for (char& c : folded)
-        if (c >= 'a' && c <= 'z')
-            c = char(c - 'a' + 'A');
+    std::transform(folded.begin(), folded.end(), folded.begin(), FoldChar);
     return folded;
 }
 
 bool SameRegName(const std::string& a, const std::string& b)
 {
-    return a.size() == b.size() && FoldRegName(a) == FoldRegName(b);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return FoldChar(x) == FoldChar(y); });
 }
 
 bool SameRegPath(const std::vector<std::string>& a, const std::vector<std::string>& b)
@@ -495,10 +507,9 @@ bool SameRegPath(const std::vector<std::string>& a, const std::vector<std::strin
 
 bool RegNameLess(const std::string& a, const std::string& b)
 {
-    // std::string compares chars; the registry compares unsigned bytes.
-    std::string fa = FoldRegName(a), fb = FoldRegName(b);
-    return std::lexicographical_compare(fa.begin(), fa.end(), fb.begin(), fb.end(),
-                                        [](char x, char y) { return (unsigned char)x < (unsigned char)y; });
+    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
+        return (unsigned char)FoldChar(x) < (unsigned char)FoldChar(y);
+    });
 }
 
 bool RegPathLess(const std::vector<std::string>& a, const std::vector<std::string>& b)

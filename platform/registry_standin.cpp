@@ -99,6 +99,17 @@ std::vector<std::string> SubkeyNames(RegFileDocument& document, const KeyPath& p
     return names;
 }
 
+// The hive itself holds values too, though no .reg line may have named it.
+RegFileKey* FindOrAddHive(RegFileDocument& document, const KeyPath& path)
+{
+    RegFileKey* key = FindKey(document, path);
+    if (!key && path.size() == 1 && KeyExists(document, path)) {
+        document.Keys.push_back(RegFileKey{path, {}});
+        key = &document.Keys.back();
+    }
+    return key;
+}
+
 RegFileValue* FindValue(RegFileKey& key, const std::string& name)
 {
     for (RegFileValue& value : key.Values)
@@ -269,7 +280,7 @@ LONG RegSetValueExA(HKEY key, LPCSTR name, DWORD, DWORD type, const BYTE* data, 
             return ERROR_INVALID_PARAMETER;
         RegFileValue value = StoredValue(name, type, data, dataSize);
         return ChangeStore([&](RegFileDocument& document, bool& changed) -> LONG {
-            RegFileKey* stored = FindKey(document, path);
+            RegFileKey* stored = FindOrAddHive(document, path);
             if (!stored)
                 return ERROR_KEY_DELETED;
             RegFileValue* old = FindValue(*stored, value.Name);
@@ -295,7 +306,7 @@ LONG RegDeleteValueA(HKEY key, LPCSTR name)
         return ChangeStore([&](RegFileDocument& document, bool& changed) -> LONG {
             RegFileKey* stored = FindKey(document, path);
             if (!stored)
-                return ERROR_KEY_DELETED;
+                return KeyExists(document, path) ? ERROR_FILE_NOT_FOUND : ERROR_KEY_DELETED;
             RegFileValue* value = FindValue(*stored, valueName);
             if (!value)
                 return ERROR_FILE_NOT_FOUND;

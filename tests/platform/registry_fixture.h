@@ -54,10 +54,14 @@ protected:
     void SetUp() override
     {
 #ifndef _WIN32
-        char dir[] = "/tmp/stringslist-registry-XXXXXX";
-        ASSERT_NE(mkdtemp(dir), nullptr);
-        ConfigDir = dir;
-        setenv("XDG_CONFIG_HOME", dir, 1);
+        // In memory where there is a tmpfs: every change of the store is flushed to disk.
+        std::string base = access("/dev/shm", W_OK) == 0 ? "/dev/shm" : "/tmp";
+        std::string pattern = base + "/stringslist-registry-XXXXXX";
+        std::vector<char> dir(pattern.begin(), pattern.end());
+        dir.push_back('\0');
+        ASSERT_NE(mkdtemp(dir.data()), nullptr);
+        ConfigDir = dir.data();
+        setenv("XDG_CONFIG_HOME", dir.data(), 1);
 #endif
         const ::testing::TestInfo* test = ::testing::UnitTest::GetInstance()->current_test_info();
         TestKey = std::string("Software\\stringslist-tests\\") + test->test_suite_name() + "-" + test->name() +
