@@ -1,10 +1,34 @@
-// The search command: asks for a pattern with the search dialog and searches the editor's text.
+// The search command: asks for a pattern with the search dialog, prepared with
+// the word under the cursor, and searches the editor's text from the cursor on
+// (or back from it) within the selected block or the whole file.
 #ifndef STRINGSLIST_EDITOR_SEARCH_COMMAND_H
 #define STRINGSLIST_EDITOR_SEARCH_COMMAND_H
 
 class CPlugin;
+struct EditorStateRecord;
+
+enum {
+    SEARCH_TEXT_SIZE = 512,
+    SEARCH_MESSAGE_SIZE = 1536,
+    MATCH_COLOR = 0xE0,  // black on yellow, set apart from the editor's own selection
+};
+
+// Lines Top to Bottom - 1, columns Left to Right. With a block, each line is
+// searched within its own selection, which lies inside Left..Right.
+struct SearchRange {
+    int Left;
+    int Top;
+    int Right;
+    int Bottom;  // one past the last line
+};
 
 // Answers the exit item of the search dialog, negative when it was cancelled.
 int RunSearch(CPlugin* plugin);
+
+// The range to search and the block type it was taken from: the selected block
+// (its lines from the first on, as long as each holds a selection), or the
+// whole file with block type 0 when nothing is selected or the block's first
+// line holds no selection.
+int GetSearchRange(const EditorStateRecord& state, SearchRange& range);
 
 #endif
