@@ -91,8 +91,9 @@ size_t PatternLength(const char* text)
 }
 
 // A regular expression must compile as it stands, so that the wrapping for
-// whole words never turns a faulty text into a valid one.
-PatternNode* CompileSearchText(const char* text, int options)
+// whole words never turns a faulty text into a valid one. The text's buffer
+// bounds what the pattern's buffer must hold.
+PatternNode* CompileSearchText(const char (&text)[SEARCH_TEXT_SIZE], int options)
 {
     char source[PATTERN_BUFFER_SIZE];
     size_t length = 0;
