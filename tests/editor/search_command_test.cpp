@@ -113,6 +113,9 @@ TEST_F(SearchCommandTest, DialogStartsWithTheWordUnderTheCursor)
         EXPECT_STREQ(Host.Dialogs[0].Items[SearchField].Data, c.Word) << c.Column;
         EXPECT_EQ(Host.Dialogs[0].Help, "Search");
     }
+    Editor("a.c", {" " + std::string(2000, 'w')}, 0, 1500);
+    Search("", 0, CancelButton);
+    EXPECT_EQ(std::string(Host.Dialogs[0].Items[SearchField].Data), std::string(511, 'w'));
 }
 
 TEST_F(SearchCommandTest, CancelOrEscapeDoesNothingMore)
