@@ -18,14 +18,14 @@ namespace {
 enum { SingleFrame = 1, EditTextLimit = sizeof(PluginDialogItem::Data) - 1 };
 
 const std::vector<std::string> DialogKeys = {
-    "Tab, Shift+Tab     next, previous item",
-    "Up, Down           recall earlier texts of a field",
-    "                   (elsewhere: previous, next item)",
-    "Space              toggle a check box, press a button",
-    "Enter              the default button (or the focused one)",
-    "Alt+letter         the item of the underlined letter",
+    "Tab, Shift+Tab     next, previous",
+    "Up, Down           earlier texts",
+    "                   of a field",
+    "Space              toggle, press",
+    "Enter              default button",
+    "Alt+letter         marked item",
     "Ctrl+Y             clear a field",
-    "Esc                cancel: nothing changes",
+    "Esc                cancel",
 };
 
 std::string ItemText(const PluginDialogItem& item)
@@ -98,6 +98,7 @@ private:
     int ItemLeft(int i) const;
     int ItemRight(int i) const;    // included
     int ClipRight(int i) const;    // where the item's text must stop, included
+    int FieldRight(int i) const;   // an edit field's last column, its history mark after it
     int FrameItem() const;
 
     void Lay();
@@ -174,6 +175,16 @@ int Dialog::ClipRight(int i) const
     return right;
 }
 
+int Dialog::FieldRight(int i) const
+{
+    // Scaled down, a field could reach the frame: the mark after it stays inside.
+    int right = ItemRight(i);
+    int frame = FrameItem();
+    if (frame >= 0 && (Items[i].Flags & DIF_HISTORY))
+        right = std::min(right, X(Items[frame].X2) - 2);
+    return right;
+}
+
 int Dialog::FrameItem() const
 {
     for (int i = 0; i < Count; i++)
@@ -223,7 +234,7 @@ void Dialog::Lay()
     ScrollY = std::max(0, std::min(ScrollY, Height - Box.Height));
     for (int i = 0; i < Count; i++)
         if (Is(i, DI_EDIT))
-            Edits[i].KeepVisible(ItemRight(i) - ItemLeft(i) + 1);
+            Edits[i].KeepVisible(FieldRight(i) - ItemLeft(i) + 1);
 }
 
 void Dialog::DrawSeparatorItem(int i, int attribute) const
@@ -253,7 +264,7 @@ void Dialog::DrawItem(int i) const
         break;
     }
     case DI_EDIT: {
-        Rect field = Rect{left, y, ItemRight(i) - left + 1, 1}.Intersect(Box);
+        Rect field = Rect{left, y, FieldRight(i) - left + 1, 1}.Intersect(Box);
         int attribute = StyleAttribute(i == Focus ? Style::FieldFocus : Style::Field);
         FillRect(field, attribute, field);
         PutText(y, left, Edits[i].Text(), attribute, field, Edits[i].Scroll());

@@ -62,15 +62,15 @@ std::string Text(const char* s)
 }
 
 const std::vector<std::string> ViewKeys = {
-    "Arrows, PgUp, PgDn     move the cursor",
-    "Home, End              start, end of the line",
-    "Ctrl+Home, Ctrl+End    start, end of the file",
-    "Ctrl+G                 go to a line (LINE or LINE,COLUMN)",
-    "F2                     the plug-in's commands",
-    "F3                     search",
-    "F9                     the plug-in's configuration",
-    "F1                     these keys",
-    "F10                    quit",
+    "Arrows, PgUp/PgDn  move",
+    "Home, End          line start, end",
+    "Ctrl+Home/End      file start, end",
+    "Ctrl+G             go to a line",
+    "F2                 plug-in menu",
+    "F3                 search",
+    "F9                 plug-in setup",
+    "F1                 these keys",
+    "F10                quit",
     "",
     "The file is only viewed: nothing is ever written to it.",
 };

@@ -30,12 +30,12 @@ size_t LastUnitStart(const std::string& text)
 }
 
 const std::vector<std::string> MenuKeys = {
-    "Up, Down, PgUp, PgDn   move",
-    "Home, End              first, last entry",
-    "Enter                  choose the entry",
-    "typing                 keep the entries holding the text",
-    "Backspace              take back a typed character",
-    "Esc                    close without a choice",
+    "Up, Down, PgUp/PgDn  move",
+    "Home, End            first, last",
+    "Enter                choose",
+    "typing               filter",
+    "Backspace            widen the filter",
+    "Esc                  no choice",
 };
 
 class Menu {
@@ -116,7 +116,7 @@ void Menu::Draw() const
     DrawBorderCaption(Frame.Bottom() - 1, Frame, bottom, box, Frame);
     Rect list{Frame.Left + 1, Frame.Top + 1, Frame.Width - 2, ListRows};
     if (Shown.empty())
-        PutText(list.Top, list.Left + 1, "(no entry holds the filter)", box, list);
+        PutText(list.Top, list.Left + 1, "(nothing matches)", box, list);
     for (int row = 0; row < ListRows && Top + row < static_cast<int>(Shown.size()); row++) {
         int s = Top + row, y = list.Top + row;
         const PluginMenuItem& item = Request.Items[Shown[s]];

@@ -48,7 +48,7 @@ void MessageBox::Lay()
     int columns = ScreenColumns(), rows = ScreenRows();
     Lines.clear();
     for (const std::string& line : Source)
-        for (std::string& piece : WrapLine(line, std::max(10, columns - 8), LocaleIsUtf8()))
+        for (std::string& piece : WrapLine(line, std::max(10, columns - 6), LocaleIsUtf8()))
             Lines.push_back(std::move(piece));
     int inner = 0;
     for (const std::string& line : Lines)
@@ -135,9 +135,9 @@ bool MessageBox::HandleKey(const Key& key, int& answer)
 const std::vector<std::string> MessageKeys = {
     "Left, Right, Tab   pick a button",
     "Enter              choose it",
-    "a letter           the button it starts",
-    "Up, Down, PgUp     scroll long text",
-    "Esc                close without a choice",
+    "a letter           its button",
+    "Up, Down, PgUp     scroll the text",
+    "Esc                no choice",
 };
 
 int RunBox(MessageBox& box)

@@ -83,6 +83,10 @@ expect_not() { screen | grep -qF -- "$1" && fail "did not expect: $1"; return 0;
 # The screen line holding a text, with its colours as escape sequences.
 colored_line() { screen -e | grep -F -- "$1" | head -1; }
 
+# Whether a menu entry is the highlighted one: the selection's black background
+# starts right before it.
+highlighted() { colored_line "$1" | grep -qF -- $'\e[40m '"$1"; }
+
 # Run the plug-in itself, or the probe plug-in that exercises each service.
 edit() { start "${COLS:-80}" "${ROWS:-24}" "$STRINGSLIST" --plugin "$PLUGIN" "$@"; }
 probe() { start "${COLS:-80}" "${ROWS:-24}" "$STRINGSLIST" --plugin "$PROBE" "$@"; }
