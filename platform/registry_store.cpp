@@ -204,5 +204,8 @@ LONG ChangeRegistryStore(const RegistryStoreChange& change, std::string& error)
     if (status != ERROR_SUCCESS || !changed)
         return status;
     Normalise(document);
-    return ReplaceStore(path, document, error) ? ERROR_SUCCESS : ERROR_WRITE_FAULT;
+    if (ReplaceStore(path, document, error))
+        return ERROR_SUCCESS;
+    error += " (the store is left as it is)";
+    return ERROR_WRITE_FAULT;
 }
