@@ -39,33 +39,38 @@ void FailedStates::Reset(int choices, int length)
     used_ = 0;
 }
 
-bool FailedStates::Seen(int slot, int position, unsigned mode, uint64_t passBits)
+bool FailedStates::Has(int slot, int position, unsigned mode, uint64_t passBits)
+{
+    uint64_t index = (uint64_t(position) * choices_ + slot) * 2 + (mode & 1);
+    if (passBits == 0 && useDense_)
+        return (dense_[index >> 6] >> (index & 63)) & 1;
+    return !table_.empty() && Find(index, passBits)->generation == generation_;
+}
+
+void FailedStates::Add(int slot, int position, unsigned mode, uint64_t passBits)
 {
     uint64_t index = (uint64_t(position) * choices_ + slot) * 2 + (mode & 1);
     if (passBits == 0 && useDense_) {
-        uint64_t& word = dense_[index >> 6];
-        uint64_t bit = uint64_t(1) << (index & 63);
-        bool seen = (word & bit) != 0;
-        word |= bit;
-        return seen;
+        dense_[index >> 6] |= uint64_t(1) << (index & 63);
+        return;
     }
-    return SeenHashed(index, passBits);
-}
-
-bool FailedStates::SeenHashed(uint64_t key, uint64_t passBits)
-{
     if ((used_ + 1) * 2 > table_.size())
         Grow();
+    Entry* entry = Find(index, passBits);
+    if (entry->generation != generation_) {
+        *entry = Entry{passBits, index, generation_};
+        used_++;
+    }
+}
+
+// The entry of the key, or the free slot where it would go.
+FailedStates::Entry* FailedStates::Find(uint64_t key, uint64_t passBits)
+{
     size_t mask = table_.size() - 1;
     for (size_t i = Mix(key ^ Mix(passBits)) & mask;; i = (i + 1) & mask) {
         Entry& entry = table_[i];
-        if (entry.generation != generation_) {
-            entry = Entry{passBits, key, generation_};
-            used_++;
-            return false;
-        }
-        if (entry.key == key && entry.passBits == passBits)
-            return true;
+        if (entry.generation != generation_ || (entry.key == key && entry.passBits == passBits))
+            return &entry;
     }
 }
 
@@ -76,6 +81,8 @@ void FailedStates::Grow()
     table_.assign(old.empty() ? 1024 : old.size() * 2, Entry{0, 0, 0});
     used_ = 0;
     for (const Entry& entry : old)
-        if (entry.generation == generation_)
-            SeenHashed(entry.key, entry.passBits);
+        if (entry.generation == generation_) {
+            *Find(entry.key, entry.passBits) = entry;
+            used_++;
+        }
 }

@@ -1,11 +1,11 @@
-// The matcher's memory of states already explored in the current search.
+// The matcher's memory of the states that failed in the current search.
 //
 // A state is a choice node (its slot), a position, the case mode and, for each
 // empty-able repetition around the node, whether its current pass began at this
-// position. Nothing else decides how the rest of the walk goes, and registers
-// are written only on success, so a state met a second time in one search was
-// explored before and failed: it is failed again at once. Storage is reused
-// from search to search; in steady state nothing is allocated.
+// position (the pass bits). Nothing else decides how the rest of the walk goes,
+// and registers are written only on success, so a state from which every way
+// failed fails again whenever the same search meets it. Storage is reused from
+// search to search; in steady state nothing is allocated.
 #ifndef STRINGSLIST_PATTERN_FAILED_STATES_H
 #define STRINGSLIST_PATTERN_FAILED_STATES_H
 
@@ -18,8 +18,8 @@ class FailedStates {
 public:
     // Forgets every state; a search of `length` characters with `choices` choice nodes follows.
     void Reset(int choices, int length);
-    // True when the state was met before in this search; remembers it otherwise.
-    bool Seen(int slot, int position, unsigned mode, uint64_t passBits);
+    bool Has(int slot, int position, unsigned mode, uint64_t passBits);
+    void Add(int slot, int position, unsigned mode, uint64_t passBits);
 
 private:
     struct Entry {
@@ -27,7 +27,7 @@ private:
         uint64_t key;
         uint32_t generation;
     };
-    bool SeenHashed(uint64_t key, uint64_t passBits);
+    Entry* Find(uint64_t key, uint64_t passBits);
     void Grow();
 
     // States whose pass bits are all clear, one bit each, while the search is small enough.

@@ -13,8 +13,11 @@
 // current pass began: a pass that consumed nothing is not repeated. Leaving a
 // repetition through its Join forgets its pass.
 //
-// Failed states (failed_states.h) are never explored twice in one search,
-// which bounds a search by the number of states instead of the number of ways.
+// A choice state whose every way failed is remembered (failed_states.h) and
+// never explored again in the same search, which bounds a search by the
+// number of states instead of the number of ways. A state cannot be met again
+// while it is still being explored: the only way back to a node at the same
+// position is a loop-back, and it begins a pass there, which changes the state.
 #include "pattern/matcher.h"
 
 #include <string.h>
@@ -30,6 +33,7 @@ namespace {
 
 enum FrameType : uint32_t {
     ChoiceFrame,   // resume at `step` from `position` with `mode`; begin a pass of `value` if >= 0
+    TriedFrame,    // both ways of the choice at step `choice` are under way; popped, its state failed
     CaptureFrame,  // on success store `position` in register `value`
     UndoFrame,     // on failure put back `position` as the pass start of repetition `value`
 };
@@ -39,6 +43,7 @@ struct Frame {
     int32_t position;
     int32_t value;
     uint32_t type;  // FrameType, and the mode bit in bit 8
+    int32_t choice;
 };
 
 const int32_t NoPass = -1;
@@ -76,44 +81,80 @@ void ResetSearch()
 void SetPass(int32_t repetition, int32_t position)
 {
     int32_t& start = engine.passStart[repetition];
-    engine.stack.push_back(Frame{0, start, repetition, UndoFrame});
+    engine.stack.push_back(Frame{0, start, repetition, UndoFrame, 0});
     start = position;
 }
 
-// Whether this choice state failed before; a state that cannot be keyed (more
-// than 64 repetitions around it began their pass here) is never remembered.
-bool FailedBefore(const Step& step, int32_t position, unsigned mode)
+// The pass bits of a choice state: bit j set when the j-th empty-able
+// repetition around the choice, innermost first, began its pass here. Only the
+// innermost 64 fit; *overflow tells whether an outer one is set too.
+uint64_t PassBits(const Step& step, int32_t position, bool* overflow)
 {
     const Program& p = engine.program;
     uint64_t bits = 0;
+    *overflow = false;
     int32_t from = p.enclosingStart[step.slot], to = p.enclosingStart[step.slot + 1];
     for (int32_t j = from; j < to; j++) {
         if (engine.passStart[p.enclosing[j]] != position)
             continue;
         if (j - from >= 64)
-            return false;
-        bits |= uint64_t(1) << (j - from);
+            *overflow = true;
+        else
+            bits |= uint64_t(1) << (j - from);
     }
-    return engine.failed.Seen(step.slot, position, mode, bits);
+    return bits;
 }
 
-// Pops frames down to the latest choice and resumes there; false when none is left.
+// Whether this choice state is known to fail. A state whose repetitions have
+// begun their pass here at fewer places has only more ways open (where it
+// loops once more, this one must leave), so its failure implies this one's:
+// the subsets that drop the outer repetitions are looked up too.
+bool FailedBefore(const Step& step, int32_t position, unsigned mode)
+{
+    bool overflow;
+    uint64_t bits = PassBits(step, position, &overflow);
+    for (;;) {
+        if (engine.failed.Has(step.slot, position, mode, bits))
+            return true;
+        if (!bits)
+            return false;
+        bits &= ~(uint64_t(1) << (63 - __builtin_clzll(bits)));
+    }
+}
+
+// Every way from the choice state failed; the pass starts are back as they were on entry.
+void RecordFailure(const Frame& tried)
+{
+    const Step& step = engine.program.steps[tried.choice];
+    bool overflow;
+    uint64_t bits = PassBits(step, tried.position, &overflow);
+    if (!overflow)
+        engine.failed.Add(step.slot, tried.position, tried.type >> 8, bits);
+}
+
+// Pops frames down to the latest choice whose second way is untried and
+// resumes there; false when none is left.
 bool Backtrack(int32_t& pc, int32_t& q, unsigned& mode)
 {
     std::vector<Frame>& stack = engine.stack;
     while (!stack.empty()) {
-        Frame f = stack.back();
-        stack.pop_back();
-        if ((f.type & 0xFF) == UndoFrame) {
-            engine.passStart[f.value] = f.position;
-        } else if ((f.type & 0xFF) == ChoiceFrame) {
+        Frame& f = stack.back();
+        FrameType type = static_cast<FrameType>(f.type & 0xFF);
+        if (type == ChoiceFrame) {
             pc = f.step;
             q = f.position;
             mode = (mode & ~1u) | (f.type >> 8);
-            if (f.value >= 0)
-                SetPass(f.value, q);
+            int32_t pass = f.value;
+            f.type = TriedFrame | (f.type & ~0xFFu);
+            if (pass >= 0)
+                SetPass(pass, q);
             return true;
         }
+        if (type == UndoFrame)
+            engine.passStart[f.value] = f.position;
+        else if (type == TriedFrame)
+            RecordFailure(f);
+        stack.pop_back();
     }
     return false;
 }
@@ -204,7 +245,7 @@ int Walk(int32_t pc, int32_t q)
             pc = step.next;
             continue;
         case OpCapture:
-            engine.stack.push_back(Frame{0, q, step.value, CaptureFrame});
+            engine.stack.push_back(Frame{0, q, step.value, CaptureFrame, 0});
             pc = step.next;
             continue;
         case OpGreedy:
@@ -214,7 +255,7 @@ int Walk(int32_t pc, int32_t q)
             bool greedy = step.op == OpGreedy;
             int32_t resume = greedy ? step.other : step.next;
             int32_t passOnResume = greedy ? -1 : step.value;
-            engine.stack.push_back(Frame{resume, q, passOnResume, ChoiceFrame | (mode & 1) << 8});
+            engine.stack.push_back(Frame{resume, q, passOnResume, ChoiceFrame | (mode & 1) << 8, pc});
             if (greedy && step.value >= 0)
                 SetPass(step.value, q);
             pc = greedy ? step.next : step.other;

@@ -177,7 +177,7 @@ void MarkEmptyableRepetitions(Builder& b)
     }
 }
 
-// For each choice, the empty-able repetitions whose construct lies around it.
+// For each choice, the empty-able repetitions whose construct lies around it, innermost first.
 void ListEnclosingRepetitions(Program& p)
 {
     std::vector<std::vector<int32_t>> around(p.choiceCount);
@@ -191,7 +191,7 @@ void ListEnclosingRepetitions(Program& p)
     }
     p.enclosingStart.assign(1, 0);
     for (const std::vector<int32_t>& list : around) {
-        p.enclosing.insert(p.enclosing.end(), list.begin(), list.end());
+        p.enclosing.insert(p.enclosing.end(), list.rbegin(), list.rend());
         p.enclosingStart.push_back(static_cast<int32_t>(p.enclosing.size()));
     }
 }

@@ -1,0 +1,115 @@
+// The worst patterns of up to 511 characters on subjects of 1023 characters:
+// every search completes, in a thread with a 256 KB stack natively and on the
+// main thread of the Windows target, and in time linear in the subject. (Deep
+// nests of repetitions that can pass empty cost the cube of their depth per
+// character; those are kept to 32 levels here so that the test stays quick.)
+#include <gtest/gtest.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "pattern/pattern_node.h"
+#include "tests/pattern/pattern_text.h"
+
+#ifndef _WIN32
+#include <pthread.h>
+#endif
+
+namespace {
+
+std::string Repeat(const std::string& piece, int times)
+{
+    std::string text;
+    for (int i = 0; i < times; i++)
+        text += piece;
+    return text;
+}
+
+// Deepest nesting that fits in 511 characters: `open` * n, core, `close` * n, tail.
+std::string Nest(const std::string& open, const std::string& core, const std::string& close,
+                 const std::string& tail = "", int most = 511)
+{
+    int n = static_cast<int>((511 - core.size() - tail.size()) / (open.size() + close.size()));
+    n = n < most ? n : most;
+    return Repeat(open, n) + core + Repeat(close, n) + tail;
+}
+
+struct Worst {
+    std::string pattern;
+    std::string subject;
+    const char* expected;  // the whole match's registers, or nomatch
+};
+
+std::vector<Worst> WorstCases()
+{
+    std::string as(1023, 'a'), words;
+    while (words.size() < 1023)
+        words += "ab cd ";
+    words.resize(1022);
+    std::string last = as.substr(0, 1022) + "b";
+    return {
+        {"{{(.)}}*", as, "0:0-1023 1:0-1"},
+        {"(.)@$", as, "0:0-1023 1:0-1"},
+        {"(.)*$", as, "0:0-1023 1:0-1"},
+        {"{a|a}*b", as, "nomatch"},
+        {"{a+}+b", as, "nomatch"},
+        {"{\\w+\\s?}*$", words + "!", "0:1023-1023"},
+        {"(a*)*b", as, "nomatch"},
+        {"(a*)*b", last, "0:0-1023 1:0-1022"},
+        {"{a?}*{a?}*{a?}*{a?}*b", as, "nomatch"},
+        {Nest("(", ".*", ")*", "", 63), as, nullptr},
+        {Nest("{", "(.*)*", "}*"), as, nullptr},
+        {Nest("{", "a?", "}*"), as + "b", nullptr},
+        {Nest("{", "a@", "}@"), as + "c", nullptr},
+        {Nest("{", "{a?|a?}", "}*", "b", 32), as, "nomatch"},
+        {Repeat("{a?|a?}", 36) + "{a?}*b", as, "nomatch"},
+        {Repeat("a|", 255) + "b", as, nullptr},
+        {Repeat("(.)", 63) + Repeat(".*", 161), as, nullptr},
+        {Repeat(".", 511), as, "0:0-511"},
+        {Nest("{", "a", "}+", "$"), as, "0:0-1023"},
+        {Nest("(", "{a|b}", ")*", "c", 32), as, nullptr},
+        {Nest("{", "(a|b)", "}*", "c", 32), as, "nomatch"},
+    };
+}
+
+void RunWorstCases(std::vector<std::string>* failures)
+{
+    for (const Worst& w : WorstCases()) {
+        if (w.pattern.size() > 511) {
+            failures->push_back("pattern too long: " + w.pattern.substr(0, 40));
+            continue;
+        }
+        std::string result = SearchText(w.pattern.c_str(), w.subject);
+        if (result == "error" || (w.expected && result.compare(0, strlen(w.expected), w.expected) != 0))
+            failures->push_back(w.pattern.substr(0, 60) + " gave " + result.substr(0, 60));
+    }
+}
+
+#ifndef _WIN32
+void* RunInThread(void* failures)
+{
+    RunWorstCases(static_cast<std::vector<std::string>*>(failures));
+    return nullptr;
+}
+#endif
+
+TEST(Depth, WorstPatternsCompleteOnASmallStack)
+{
+    std::vector<std::string> failures;
+#ifdef _WIN32
+    RunWorstCases(&failures);
+#else
+    pthread_attr_t attributes;
+    pthread_attr_init(&attributes);
+    ASSERT_EQ(pthread_attr_setstacksize(&attributes, 256 * 1024), 0);
+    pthread_t thread;
+    ASSERT_EQ(pthread_create(&thread, &attributes, RunInThread, &failures), 0);
+    pthread_join(thread, nullptr);
+    pthread_attr_destroy(&attributes);
+#endif
+    for (const std::string& failure : failures)
+        ADD_FAILURE() << failure;
+}
+
+}  // namespace
