@@ -7,14 +7,11 @@
 
 #include "pattern/pattern.h"
 #include "settings/reg_key.h"
+#include "settings/type_names.h"
 
 const char FileTypesPath[] = "RegExp\\FileTypes";
 
 namespace {
-
-// Room for any name the registry can hold, so a name too long to be a type
-// name can be told from the end of the list and skipped.
-enum { ENUM_NAME_SIZE = 256 };
 
 bool MaskMatches(const char* mask, const char* fileName)
 {
@@ -51,13 +48,9 @@ int CFileTypes::FindFileType(const char* fileName, FileTypeSettings* settings)
     if (!fileName || !settings)
         return 0;
     CRegKey table(HKEY_CURRENT_USER, FileTypesPath, 1);
-    char name[ENUM_NAME_SIZE];
-    for (DWORD index = 0; table.EnumSubkey(index, name, sizeof name); index++) {
-        // A name too long to be a type's is skipped: it must not hide the types after it.
-        if (std::strlen(name) >= TYPE_NAME_SIZE)
-            continue;
-        if (MatchType(table.Key, name, fileName, settings))
+    // Names too long to be a type's are left out of the list, so they hide no type.
+    for (const std::string& name : ListTypeNames(table))
+        if (MatchType(table.Key, name.c_str(), fileName, settings))
             return 1;
-    }
     return 0;
 }
