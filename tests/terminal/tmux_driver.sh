@@ -85,7 +85,7 @@ colored_line() { screen -e | grep -F -- "$1" | head -1; }
 
 # Whether a menu entry is the highlighted one: the selection's black background
 # starts right before it.
-highlighted() { colored_line "$1" | grep -qF -- $'\e[40m '"$1"; }
+highlighted() { screen -e | grep -qF -- $'\e[40m '"$1"; }
 
 # Run the plug-in itself, or the probe plug-in that exercises each service.
 edit() { start "${COLS:-80}" "${ROWS:-24}" "$STRINGSLIST" --plugin "$PLUGIN" "$@"; }
