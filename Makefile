@@ -4,9 +4,12 @@ BUILD ?= build
 NATIVE := $(BUILD)/native
 WIN32 := $(BUILD)/win32
 ASAN := $(BUILD)/asan
+FUZZ := $(BUILD)/fuzz
+FUZZ_TARGETS := compile search expand
+FUZZ_SECONDS ?= 60
 CTEST := ctest --output-on-failure -j $(JOBS)
 
-.PHONY: all demo test deps native win32 asan wineprefix bench fuzz clean
+.PHONY: all demo test deps native win32 asan wineprefix bench fuzz fuzz-build fuzz-run clean
 
 all: native
 
@@ -19,6 +22,9 @@ $(WIN32)/CMakeCache.txt: | deps
 	@cmake -S . -B $(WIN32) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
 $(ASAN)/CMakeCache.txt: | deps
 	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DSTRINGSLIST_SANITIZE=ON >/dev/null
+$(FUZZ)/CMakeCache.txt: | deps
+	@cmake -S fuzz -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
+	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 
 native: $(NATIVE)/CMakeCache.txt
 	@cmake --build $(NATIVE) -j $(JOBS)
@@ -31,12 +37,37 @@ asan: $(ASAN)/CMakeCache.txt
 wineprefix: win32
 	@scripts/wine-prefix $(WIN32)
 
-test: native win32 asan wineprefix
+test: native win32 asan wineprefix fuzz-build
 	@status=0; \
 	for tree in $(NATIVE) $(WIN32) $(ASAN); do \
 	    echo "== tests of $$tree"; \
 	    (cd $$tree && $(CTEST)) || status=1; \
-	done; exit $$status
+	done; \
+	$(MAKE) --no-print-directory fuzz-run FUZZ_SECONDS=3 || status=1; \
+	exit $$status
+
+# The engine's fuzz targets (clang, libFuzzer, ASan, UBSan): a minute each, or
+# a few seconds each as part of `make test`. New inputs collect in $(FUZZ)/corpus.
+fuzz-build: $(FUZZ)/CMakeCache.txt
+	@cmake --build $(FUZZ) -j $(JOBS)
+fuzz-run:
+	@for t in $(FUZZ_TARGETS); do \
+	    echo "== fuzzing $$t for $(FUZZ_SECONDS) s"; \
+	    mkdir -p $(FUZZ)/corpus/$$t; \
+	    $(FUZZ)/fuzz_$$t -max_total_time=$(FUZZ_SECONDS) -timeout=20 -print_final_stats=0 \
+	        -artifact_prefix=$(FUZZ)/ $(FUZZ)/corpus/$$t fuzz/seeds/$$t 2>$(FUZZ)/$$t.log \
+	        || { tail -40 $(FUZZ)/$$t.log; exit 1; }; \
+	    grep -h '^Done' $(FUZZ)/$$t.log; \
+	done
+fuzz: fuzz-build
+	@$(MAKE) --no-print-directory fuzz-run
+
+# Benchmarks of the engine against PCRE2 and std::regex on the /usr/include corpus.
+# BENCH_ARGS passes Google Benchmark's options, e.g. --benchmark_filter=corpus.
+bench: $(NATIVE)/CMakeCache.txt
+	@cmake --build $(NATIVE) --target pattern_bench -j $(JOBS)
+	@bench/make-corpus $(NATIVE)/bench/corpus.txt
+	@$(NATIVE)/bin/pattern_bench --corpus=$(NATIVE)/bench/corpus.txt $(BENCH_ARGS)
 
 demo: native
 	@scripts/demo $(NATIVE)

@@ -39,26 +39,18 @@ void FailedStates::Reset(int choices, int length)
     used_ = 0;
 }
 
-bool FailedStates::Has(int slot, int position, unsigned mode, uint64_t passBits)
+bool FailedStates::HasHashed(uint64_t key, uint64_t passBits)
 {
-    uint64_t index = (uint64_t(position) * choices_ + slot) * 2 + (mode & 1);
-    if (passBits == 0 && useDense_)
-        return (dense_[index >> 6] >> (index & 63)) & 1;
-    return !table_.empty() && Find(index, passBits)->generation == generation_;
+    return !table_.empty() && Find(key, passBits)->generation == generation_;
 }
 
-void FailedStates::Add(int slot, int position, unsigned mode, uint64_t passBits)
+void FailedStates::AddHashed(uint64_t key, uint64_t passBits)
 {
-    uint64_t index = (uint64_t(position) * choices_ + slot) * 2 + (mode & 1);
-    if (passBits == 0 && useDense_) {
-        dense_[index >> 6] |= uint64_t(1) << (index & 63);
-        return;
-    }
     if ((used_ + 1) * 2 > table_.size())
         Grow();
-    Entry* entry = Find(index, passBits);
+    Entry* entry = Find(key, passBits);
     if (entry->generation != generation_) {
-        *entry = Entry{passBits, index, generation_};
+        *entry = Entry{passBits, key, generation_};
         used_++;
     }
 }

@@ -18,8 +18,21 @@ class FailedStates {
 public:
     // Forgets every state; a search of `length` characters with `choices` choice nodes follows.
     void Reset(int choices, int length);
-    bool Has(int slot, int position, unsigned mode, uint64_t passBits);
-    void Add(int slot, int position, unsigned mode, uint64_t passBits);
+    bool Has(int slot, int position, unsigned mode, uint64_t passBits)
+    {
+        uint64_t index = Index(slot, position, mode);
+        if (passBits == 0 && useDense_)
+            return (dense_[index >> 6] >> (index & 63)) & 1;
+        return HasHashed(index, passBits);
+    }
+    void Add(int slot, int position, unsigned mode, uint64_t passBits)
+    {
+        uint64_t index = Index(slot, position, mode);
+        if (passBits == 0 && useDense_)
+            dense_[index >> 6] |= uint64_t(1) << (index & 63);
+        else
+            AddHashed(index, passBits);
+    }
 
 private:
     struct Entry {
@@ -27,6 +40,12 @@ private:
         uint64_t key;
         uint32_t generation;
     };
+    uint64_t Index(int slot, int position, unsigned mode) const
+    {
+        return (uint64_t(position) * choices_ + slot) * 2 + (mode & 1);
+    }
+    bool HasHashed(uint64_t key, uint64_t passBits);
+    void AddHashed(uint64_t key, uint64_t passBits);
     Entry* Find(uint64_t key, uint64_t passBits);
     void Grow();
 

@@ -34,6 +34,8 @@ namespace {
 enum FrameType : uint32_t {
     ChoiceFrame,   // resume at `step` from `position` with `mode`; begin a pass of `value` if >= 0
     TriedFrame,    // both ways of the choice at step `choice` are under way; popped, its state failed
+    LoopFrame,     // class loop `choice` entered at `value`: the rest was tried from `position` down
+    LazyLoopFrame, // lazy class loop `choice` entered at `value`: the rest was tried up to `position`
     CaptureFrame,  // on success store `position` in register `value`
     UndoFrame,     // on failure put back `position` as the pass start of repetition `value`
 };
@@ -48,10 +50,31 @@ struct Frame {
 
 const int32_t NoPass = -1;
 
+// The backtracking stack: grown by doubling, kept from search to search.
+class FrameStack {
+public:
+    bool empty() const { return top_ == 0; }
+    size_t size() const { return top_; }
+    void clear() { top_ = 0; }
+    Frame& back() { return frames_[top_ - 1]; }
+    void pop_back() { top_--; }
+    const Frame& operator[](size_t i) const { return frames_[i]; }
+    void push_back(const Frame& frame)
+    {
+        if (top_ == frames_.size())
+            frames_.resize(frames_.empty() ? 1024 : frames_.size() * 2);
+        frames_[top_++] = frame;
+    }
+
+private:
+    std::vector<Frame> frames_;
+    size_t top_ = 0;
+};
+
 struct Engine {
     const PatternNode* preparedFor = nullptr;
     Program program;
-    std::vector<Frame> stack;
+    FrameStack stack;
     std::vector<int32_t> passStart;  // per empty-able repetition: where its current pass began
     FailedStates failed;
 };
@@ -132,11 +155,91 @@ void RecordFailure(const Frame& tried)
         engine.failed.Add(step.slot, tried.position, tried.type >> 8, bits);
 }
 
+inline bool LiteralMatches(const Step& step, const uint8_t* s, int32_t q, int32_t end, unsigned mode)
+{
+    if (q >= end || step.length > end - q)
+        return false;
+    if (step.length == 1)
+        return s[q] == step.data[0] || (!(mode & 1) && UpperCase(s[q]) == UpperCase(step.data[0]));
+    for (int k = 0; k < step.length; k++) {
+        uint8_t a = s[q + k], b = step.data[k];
+        if (a != b && ((mode & 1) || UpperCase(a) != UpperCase(b)))
+            return false;
+    }
+    return true;
+}
+
+// Whether the step fails on the character at q without further ado.
+inline bool FailsAtOnce(const Step& step, int32_t q, unsigned mode)
+{
+    const uint8_t* s = reinterpret_cast<const uint8_t*>(Matcher.SubjectStart);
+    int32_t end = SubjectLength();
+    if (step.op == OpClass)
+        return q >= end || !InMap(step.data, s[q]);
+    return step.op == OpLiteral && !LiteralMatches(step, s, q, end, mode);
+}
+
+// The rest after a class loop failed from f.position: that state is done.
+// Resumes a character shorter, past positions where the rest fails at once;
+// false when the loop has nothing left to give.
+bool GiveBack(Frame& f, int32_t& pc, int32_t& q, unsigned& mode)
+{
+    const Step& step = engine.program.steps[f.choice];
+    unsigned loopMode = f.type >> 8;
+    do {
+        if (f.position == f.value) {
+            RecordFailure(f);
+            return false;
+        }
+        // Past its entry the loop consumed, so no pass began where it stands.
+        engine.failed.Add(step.slot, f.position, loopMode, 0);
+        f.position--;
+    } while (FailsAtOnce(engine.program.steps[step.other], f.position, loopMode));
+    pc = step.other;
+    q = f.position;
+    mode = (mode & ~1u) | loopMode;
+    return true;
+}
+
+// The rest after a lazy class loop failed at f.position: takes one more
+// character and tries again, or, when none can be taken, records every
+// state of the loop as failed and answers false.
+bool TakeOneMore(Frame& f, int32_t& pc, int32_t& q, unsigned& mode)
+{
+    const Step& step = engine.program.steps[f.choice];
+    const uint8_t* s = reinterpret_cast<const uint8_t*>(Matcher.SubjectStart);
+    int32_t end = SubjectLength();
+    unsigned loopMode = f.type >> 8;
+    while (f.position < end && InMap(step.data, s[f.position]) &&
+           !engine.failed.Has(step.slot, f.position + 1, loopMode, 0)) {
+        f.position++;
+        if (!FailsAtOnce(engine.program.steps[step.other], f.position, loopMode)) {
+            pc = step.other;
+            q = f.position;
+            mode = (mode & ~1u) | loopMode;
+            return true;
+        }
+    }
+    for (int32_t k = f.value + 1; k <= f.position; k++)
+        engine.failed.Add(step.slot, k, loopMode, 0);
+    f.position = f.value;
+    RecordFailure(f);
+    return false;
+}
+
+// Takes a class loop entered at q as far as it goes, short of a state known to fail.
+int32_t TakeClassLoop(const Step& step, const uint8_t* s, int32_t q, int32_t end, unsigned mode)
+{
+    while (q < end && InMap(step.data, s[q]) && !engine.failed.Has(step.slot, q + 1, mode, 0))
+        q++;
+    return q;
+}
+
 // Pops frames down to the latest choice whose second way is untried and
 // resumes there; false when none is left.
 bool Backtrack(int32_t& pc, int32_t& q, unsigned& mode)
 {
-    std::vector<Frame>& stack = engine.stack;
+    FrameStack& stack = engine.stack;
     while (!stack.empty()) {
         Frame& f = stack.back();
         FrameType type = static_cast<FrameType>(f.type & 0xFF);
@@ -150,6 +253,10 @@ bool Backtrack(int32_t& pc, int32_t& q, unsigned& mode)
                 SetPass(pass, q);
             return true;
         }
+        if (type == LoopFrame && GiveBack(f, pc, q, mode))
+            return true;
+        if (type == LazyLoopFrame && TakeOneMore(f, pc, q, mode))
+            return true;
         if (type == UndoFrame)
             engine.passStart[f.value] = f.position;
         else if (type == TriedFrame)
@@ -162,7 +269,7 @@ bool Backtrack(int32_t& pc, int32_t& q, unsigned& mode)
 // The match is complete: the markers passed store their positions, latest first.
 int Succeed(int32_t q, unsigned mode)
 {
-    const std::vector<Frame>& stack = engine.stack;
+    const FrameStack& stack = engine.stack;
     for (size_t i = stack.size(); i-- > 0;)
         if (stack[i].type == CaptureFrame)
             Matcher.Registers[stack[i].value] = stack[i].position;
@@ -176,17 +283,6 @@ bool IsWordAt(const uint8_t* s, int32_t i)
     return IsAlnumChar(s[i]);
 }
 
-bool LiteralMatches(const Step& step, const uint8_t* s, int32_t q, int32_t end, unsigned mode)
-{
-    if (q >= end || step.length > end - q)
-        return false;
-    for (int k = 0; k < step.length; k++) {
-        uint8_t a = s[q + k], b = step.data[k];
-        if (a != b && ((mode & 1) || UpperCase(a) != UpperCase(b)))
-            return false;
-    }
-    return true;
-}
 
 // Walks from step `pc` at position `q`; 1 when Accept is reached.
 int Walk(int32_t pc, int32_t q)
@@ -196,7 +292,8 @@ int Walk(int32_t pc, int32_t q)
     const int32_t end = SubjectLength();
     unsigned mode = Matcher.MatchMode;
     engine.stack.clear();
-    engine.passStart.assign(p.repetitionCount, NoPass);
+    if (p.repetitionCount)
+        engine.passStart.assign(p.repetitionCount, NoPass);
     for (;;) {
         const Step& step = p.steps[pc];
         switch (step.op) {
@@ -248,11 +345,41 @@ int Walk(int32_t pc, int32_t q)
             engine.stack.push_back(Frame{0, q, step.value, CaptureFrame, 0});
             pc = step.next;
             continue;
-        case OpGreedy:
-        case OpLazy: {
+        case OpClassLoop: {
+            if (q < end && InMap(step.data, s[q])) {
+                if (FailedBefore(step, q, mode))
+                    break;
+                int32_t entry = q;
+                q = TakeClassLoop(step, s, q, end, mode);
+                engine.stack.push_back(Frame{0, q, entry, LoopFrame | (mode & 1) << 8, pc});
+                if (FailsAtOnce(p.steps[step.other], q, mode))
+                    break;
+            }
+            pc = step.other;
+            continue;
+        }
+        case OpLazyClassLoop: {
             if (FailedBefore(step, q, mode))
                 break;
+            engine.stack.push_back(Frame{0, q, q, LazyLoopFrame | (mode & 1) << 8, pc});
+            if (FailsAtOnce(p.steps[step.other], q, mode))
+                break;
+            pc = step.other;
+            continue;
+        }
+        case OpGreedy:
+        case OpLazy: {
             bool greedy = step.op == OpGreedy;
+            if (FailedBefore(step, q, mode))
+                break;
+            // A first way that fails on its first character is over at once.
+            if (FailsAtOnce(p.steps[greedy ? step.next : step.other], q, mode)) {
+                engine.stack.push_back(Frame{0, q, 0, TriedFrame | (mode & 1) << 8, pc});
+                if (!greedy && step.value >= 0)
+                    SetPass(step.value, q);
+                pc = greedy ? step.other : step.next;
+                continue;
+            }
             int32_t resume = greedy ? step.other : step.next;
             int32_t passOnResume = greedy ? -1 : step.value;
             engine.stack.push_back(Frame{resume, q, passOnResume, ChoiceFrame | (mode & 1) << 8, pc});
@@ -305,10 +432,10 @@ int Search(int32_t from)
     }
 }
 
+// All bytes 0xFF: every register -1.
 void ClearRegisters(int32_t* registers)
 {
-    for (int i = 0; i < REGISTER_COUNT; i++)
-        registers[i] = -1;
+    memset(registers, 0xFF, REGISTER_COUNT * sizeof(int32_t));
 }
 
 const PatternNode* FirstNode(const PatternNode* node)

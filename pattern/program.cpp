@@ -113,7 +113,7 @@ void ReachFree(const Program& program, int32_t from, std::vector<uint8_t>& seen)
         case OpJump: case OpEntry:
             todo.push_back(step.other);
             break;
-        case OpLoopBack: case OpGreedy: case OpLazy:
+        case OpLoopBack: case OpGreedy: case OpLazy: case OpClassLoop: case OpLazyClassLoop:
             todo.push_back(step.other);
             todo.push_back(step.op == OpLoopBack ? step.exit : step.next);
             break;
@@ -183,7 +183,7 @@ void ListEnclosingRepetitions(Program& p)
     std::vector<std::vector<int32_t>> around(p.choiceCount);
     for (size_t c = 0; c < p.steps.size(); c++) {
         const Step& choice = p.steps[c];
-        if ((choice.op != OpGreedy && choice.op != OpLazy) || choice.value < 0)
+        if (choice.slot < 0 || choice.value < 0)
             continue;
         for (int32_t i = static_cast<int32_t>(c) + 1; i < choice.other; i++)
             if (p.steps[i].slot >= 0)
@@ -193,6 +193,46 @@ void ListEnclosingRepetitions(Program& p)
     for (const std::vector<int32_t>& list : around) {
         p.enclosing.insert(p.enclosing.end(), list.rbegin(), list.rend());
         p.enclosingStart.push_back(static_cast<int32_t>(p.enclosing.size()));
+    }
+}
+
+// A repetition of a single class (`\s*`, `[a-z]+`, `.@`) needs no choice per
+// character: the matcher runs it as one loop.
+void MarkClassLoops(Program& p)
+{
+    for (size_t c = 0; c < p.nodes.size(); c++) {
+        Step& choice = p.steps[c];
+        if ((choice.op != OpGreedy && choice.op != OpLazy) || !IsRepetition(p.nodes[c]) || choice.value >= 0)
+            continue;
+        const Step& operand = p.steps[choice.next];
+        const Step& back = p.steps[operand.next];
+        if (operand.op == OpClass && back.op == OpJump && back.other == static_cast<int32_t>(c)) {
+            choice.op = choice.op == OpGreedy ? OpClassLoop : OpLazyClassLoop;
+            choice.data = operand.data;
+        }
+    }
+}
+
+// Where a link really leads: past steps that only go on elsewhere.
+int32_t Resolve(const Program& p, int32_t i)
+{
+    for (size_t hops = 0; hops < p.steps.size(); hops++) {
+        const Step& step = p.steps[i];
+        if (step.op != OpNext && step.op != OpJump)
+            return i;
+        i = step.op == OpNext ? step.next : step.other;
+    }
+    return static_cast<int32_t>(p.steps.size() - 1);  // a loop of jumps only: the sentinel fails
+}
+
+// Links skip markers of plain groups, plain Joins, jumps and AltEnds, so that
+// the matcher spends no step on them. Done last: the analysis needs them.
+void ShortenLinks(Program& p)
+{
+    for (Step& step : p.steps) {
+        step.next = Resolve(p, step.next);
+        step.other = Resolve(p, step.other);
+        step.exit = Resolve(p, step.exit);
     }
 }
 
@@ -238,7 +278,9 @@ void BuildProgram(const PatternNode* first, Program& program)
         if (step.op == OpClass)
             step.data = &program.maps[step.value];
     MarkEmptyableRepetitions(b);
+    MarkClassLoops(program);
     ListEnclosingRepetitions(program);
     FindFirstBytes(program);
+    ShortenLinks(program);
     program.anchored = first && NodeWord(first) == LineStart;
 }

@@ -33,6 +33,8 @@ enum StepOp : uint8_t {
     OpCapture,        // capturing marker: register `value`
     OpGreedy,         // choice: next first, then other
     OpLazy,           // choice: other first, then next
+    OpClassLoop,      // greedy repetition of one OpClass step (`data`): taken as far as it goes, then given back
+    OpLazyClassLoop,  // lazy repetition of one OpClass step: the rest tried first, one character more at a time
     OpFail,           // the end of the list, or a link to nowhere
 };
 

@@ -1,0 +1,246 @@
+// The engine against PCRE2 (with and without JIT) and std::regex: every line
+// of a corpus of C and C++ headers searched once per pass, for the worked
+// file-type pattern and a pattern that picks function names; and the
+// pathological patterns on lines of a's, time per line. Prints the figures
+// side by side, as ratios to PCRE2 with JIT, and checks that all engines agree
+// on which lines match.
+#include <benchmark/benchmark.h>
+
+#define PCRE2_CODE_UNIT_WIDTH 8
+#include <pcre2.h>
+
+#include <time.h>
+
+#include <cstdio>
+#include <cstring>
+#include <fstream>
+#include <functional>
+#include <map>
+#include <memory>
+#include <regex>
+#include <string>
+#include <vector>
+
+#include "pattern/pattern.h"
+
+namespace {
+
+std::vector<std::string> Lines;
+
+struct Translation {
+    const char* name;
+    const char* ours;
+    const char* pcre;  // also std::regex's ECMAScript: \w here has no underscore, \s no VT or FF
+};
+
+const Translation CorpusPatterns[] = {
+    {"worked_example",
+     "^{\\w[\\w_:*&~]+[\\w\\s_:*&~]@\\([\\S\\s]*}|{struct\\s*\\w*[\\S\\s]*[^;]}|{\\#define\\s*\\S*\\([\\S\\s]*}$",
+     "^(?:[A-Za-z0-9][A-Za-z0-9_:*&~]+[A-Za-z0-9 \\t\\n\\r_:*&~]*?\\([\\s\\S]*|"
+     "struct[ \\t\\n\\r]*[A-Za-z0-9]*[\\s\\S]*[^;]|#define[ \\t\\n\\r]*[^ \\t\\n\\r]*\\([\\s\\S]*)$"},
+    {"function_names", "^[\\w_][\\w_:*&<>, ]*[\\s*&]([\\w_:~]+)\\s*\\(",
+     "^[A-Za-z0-9_][A-Za-z0-9_:*&<>, ]*[ \\t\\n\\r*&]([A-Za-z0-9_:~]+)[ \\t\\n\\r]*\\("},
+};
+
+const Translation Pathological[] = {
+    {"{a|a}*b", "{a|a}*b", "(?:a|a)*b"},
+    {"{a+}+b", "{a+}+b", "(?:a+)+b"},
+    {"{\\w+\\s?}*$", "{\\w+\\s?}*$", "(?:[A-Za-z0-9]+[ \\t\\n\\r]?)*$"},
+};
+
+// One engine prepared for one pattern: answers whether a line matches, and where group 1 is.
+struct Searcher {
+    virtual ~Searcher() = default;
+    virtual int Search(const std::string& line) = 0;  // 1 match, 0 none, -1 the engine gave up
+    virtual int Group1() = 0;
+};
+
+struct OurSearcher : Searcher {
+    PatternNode* pattern;
+    int32_t registers[REGISTER_COUNT];
+    explicit OurSearcher(const char* text) : pattern(CompilePattern(text)) {}
+    ~OurSearcher() override { FreePattern(pattern); }
+    int Search(const std::string& line) override
+    {
+        return SearchLine(pattern, line.data(), static_cast<int>(line.size()), line.data(), registers, 1);
+    }
+    int Group1() override { return registers[1]; }
+};
+
+struct PcreSearcher : Searcher {
+    pcre2_code* code;
+    pcre2_match_data* data;
+    PcreSearcher(const char* text, bool jit)
+    {
+        int error;
+        PCRE2_SIZE offset;
+        code = pcre2_compile(reinterpret_cast<PCRE2_SPTR>(text), PCRE2_ZERO_TERMINATED, PCRE2_DOLLAR_ENDONLY,
+                             &error, &offset, nullptr);
+        if (code && jit)
+            pcre2_jit_compile(code, PCRE2_JIT_COMPLETE);
+        data = code ? pcre2_match_data_create_from_pattern(code, nullptr) : nullptr;
+    }
+    ~PcreSearcher() override
+    {
+        pcre2_match_data_free(data);
+        pcre2_code_free(code);
+    }
+    int Search(const std::string& line) override
+    {
+        int rc = pcre2_match(code, reinterpret_cast<PCRE2_SPTR>(line.data()), line.size(), 0, 0, data, nullptr);
+        return rc >= 0 ? 1 : rc == PCRE2_ERROR_NOMATCH ? 0 : -1;
+    }
+    int Group1() override
+    {
+        PCRE2_SIZE* v = pcre2_get_ovector_pointer(data);
+        return pcre2_get_ovector_count(data) > 1 && v[2] != PCRE2_UNSET ? static_cast<int>(v[2]) : -1;
+    }
+};
+
+struct StdSearcher : Searcher {
+    std::regex re;
+    std::smatch match;
+    explicit StdSearcher(const char* text) : re(text, std::regex::ECMAScript | std::regex::optimize) {}
+    int Search(const std::string& line) override { return std::regex_search(line, match, re); }
+    int Group1() override { return match.size() > 1 && match[1].matched ? static_cast<int>(match.position(1)) : -1; }
+};
+
+const char* const EngineNames[] = {"stringslist", "pcre2_jit", "pcre2_interp", "std_regex"};
+
+std::unique_ptr<Searcher> MakeSearcher(int engine, const Translation& t)
+{
+    switch (engine) {
+    case 0: return std::make_unique<OurSearcher>(t.ours);
+    case 1: return std::make_unique<PcreSearcher>(t.pcre, true);
+    case 2: return std::make_unique<PcreSearcher>(t.pcre, false);
+    default: return std::make_unique<StdSearcher>(t.pcre);
+    }
+}
+
+struct Figure {
+    double linesPerSecond = 0;
+    long matching = 0;
+};
+std::map<std::string, Figure> Figures;
+
+// The machine is shared: CPU time of this thread, not wall time, makes the figures comparable.
+double CpuSeconds()
+{
+    timespec t;
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return t.tv_sec + t.tv_nsec * 1e-9;
+}
+
+void SearchCorpus(benchmark::State& state, int engine, const Translation& t)
+{
+    std::unique_ptr<Searcher> searcher = MakeSearcher(engine, t);
+    long matching = 0, passes = 0;
+    double start = CpuSeconds();
+    for (auto _ : state) {
+        matching = 0;
+        for (const std::string& line : Lines)
+            matching += searcher->Search(line) == 1;
+        passes++;
+    }
+    double seconds = CpuSeconds() - start;
+    state.SetItemsProcessed(static_cast<int64_t>(passes * Lines.size()));
+    state.counters["matching_lines"] = static_cast<double>(matching);
+    Figures[std::string(t.name) + "/" + EngineNames[engine]] = {passes * Lines.size() / seconds, matching};
+}
+
+void SearchOneLine(benchmark::State& state, int engine, const Translation& t)
+{
+    std::unique_ptr<Searcher> searcher = MakeSearcher(engine, t);
+    std::string line(static_cast<size_t>(state.range(0)), 'a');
+    int result = 0;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(result = searcher->Search(line));
+    state.SetLabel(result < 0 ? "gave up: match limit" : result ? "match" : "no match");
+}
+
+// Lines where the engines disagree on matching, or on where group 1 starts.
+void CheckAgreement()
+{
+    for (const Translation& t : CorpusPatterns) {
+        std::unique_ptr<Searcher> ours = MakeSearcher(0, t), jit = MakeSearcher(1, t);
+        long matching = 0, differ = 0;
+        for (const std::string& line : Lines) {
+            int a = ours->Search(line), b = jit->Search(line);
+            matching += a == 1;
+            if (a != b || (a == 1 && ours->Group1() != jit->Group1())) {
+                if (differ++ < 5)
+                    std::fprintf(stderr, "%s: engines differ on: %s\n", t.name, line.c_str());
+            }
+        }
+        std::printf("%s: %ld of %zu lines match; stringslist and PCRE2 differ on %ld lines (match or group 1)\n",
+                    t.name, matching, Lines.size(), differ);
+    }
+}
+
+void PrintSummary()
+{
+    std::printf("\n%-16s %-14s %14s %10s %12s\n", "pattern", "engine", "lines/s", "vs jit", "matching");
+    for (const Translation& t : CorpusPatterns) {
+        double jit = Figures[std::string(t.name) + "/pcre2_jit"].linesPerSecond;
+        for (const char* engine : EngineNames) {
+            auto found = Figures.find(std::string(t.name) + "/" + engine);
+            if (found == Figures.end())
+                continue;
+            const Figure& f = found->second;
+            std::printf("%-16s %-14s %14.0f %9.2fx %12ld\n", t.name, engine, f.linesPerSecond,
+                        jit ? f.linesPerSecond / jit : 0.0, f.matching);
+        }
+    }
+}
+
+bool LoadCorpus(int& argc, char** argv)
+{
+    const char* path = nullptr;
+    for (int i = 1; i < argc; i++)
+        if (!std::strncmp(argv[i], "--corpus=", 9)) {
+            path = argv[i] + 9;
+            std::memmove(argv + i, argv + i + 1, (argc - i) * sizeof *argv);
+            argc--;
+            break;
+        }
+    std::ifstream in(path ? path : "");
+    if (!in) {
+        std::fprintf(stderr, "pattern_bench: give --corpus=FILE (bench/make-corpus FILE builds it)\n");
+        return false;
+    }
+    for (std::string line; std::getline(in, line);)
+        Lines.push_back(line);
+    return true;
+}
+
+void RegisterAll()
+{
+    for (const Translation& t : CorpusPatterns)
+        for (int engine = 0; engine < 4; engine++)
+            benchmark::RegisterBenchmark((std::string("corpus/") + t.name + "/" + EngineNames[engine]).c_str(),
+                                         SearchCorpus, engine, t)
+                ->Unit(benchmark::kMillisecond);
+    for (const Translation& t : Pathological)
+        for (int engine = 0; engine < 3; engine++)
+            benchmark::RegisterBenchmark((std::string("pathological/") + t.name + "/" + EngineNames[engine]).c_str(),
+                                         SearchOneLine, engine, t)
+                ->Arg(22)->Arg(25)->Arg(30)->Arg(100)->Arg(1023)
+                ->Unit(benchmark::kMicrosecond);
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+    if (!LoadCorpus(argc, argv))
+        return 2;
+    CheckAgreement();
+    RegisterAll();
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv))
+        return 2;
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    PrintSummary();
+    return 0;
+}
