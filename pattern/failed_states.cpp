@@ -25,12 +25,12 @@ void FailedStates::Reset(int choices, int length)
     choices_ = choices;
     uint64_t bits = (uint64_t(length) + 1) * uint64_t(choices) * 2;
     useDense_ = bits <= DenseLimit;
-    if (useDense_ && choices > 0) {
-        size_t words = static_cast<size_t>((bits + 63) / 64);
-        if (dense_.size() < words)
-            dense_.resize(words);
-        memset(dense_.data(), 0, words * sizeof(uint64_t));
-    }
+    // Only the words written since the last search can hold a bit.
+    memset(dense_.data(), 0, dirty_ * sizeof(uint64_t));
+    dirty_ = 0;
+    size_t words = static_cast<size_t>((bits + 63) / 64);
+    if (useDense_ && dense_.size() < words)
+        dense_.resize(words);
     if (++generation_ == 0) {
         for (Entry& entry : table_)
             entry.generation = 0;

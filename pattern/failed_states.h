@@ -28,9 +28,11 @@ public:
     void Add(int slot, int position, unsigned mode, uint64_t passBits)
     {
         uint64_t index = Index(slot, position, mode);
-        if (passBits == 0 && useDense_)
-            dense_[index >> 6] |= uint64_t(1) << (index & 63);
-        else
+        if (passBits == 0 && useDense_) {
+            size_t word = static_cast<size_t>(index >> 6);
+            dense_[word] |= uint64_t(1) << (index & 63);
+            dirty_ = word >= dirty_ ? word + 1 : dirty_;
+        } else
             AddHashed(index, passBits);
     }
 
@@ -51,6 +53,7 @@ private:
 
     // States whose pass bits are all clear, one bit each, while the search is small enough.
     std::vector<uint64_t> dense_;
+    size_t dirty_ = 0;  // words of dense_ that may hold a bit
     bool useDense_ = false;
     int choices_ = 0;
     // The other states: open addressing, entries of older searches told apart by generation.

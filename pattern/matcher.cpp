@@ -111,12 +111,14 @@ void SetPass(int32_t repetition, int32_t position)
 // The pass bits of a choice state: bit j set when the j-th empty-able
 // repetition around the choice, innermost first, began its pass here. Only the
 // innermost 64 fit; *overflow tells whether an outer one is set too.
-uint64_t PassBits(const Step& step, int32_t position, bool* overflow)
+inline uint64_t PassBits(const Step& step, int32_t position, bool* overflow)
 {
     const Program& p = engine.program;
     uint64_t bits = 0;
     *overflow = false;
     int32_t from = p.enclosingStart[step.slot], to = p.enclosingStart[step.slot + 1];
+    if (from == to)
+        return 0;
     for (int32_t j = from; j < to; j++) {
         if (engine.passStart[p.enclosing[j]] != position)
             continue;
@@ -132,7 +134,7 @@ uint64_t PassBits(const Step& step, int32_t position, bool* overflow)
 // begun their pass here at fewer places has only more ways open (where it
 // loops once more, this one must leave), so its failure implies this one's:
 // the subsets that drop the outer repetitions are looked up too.
-bool FailedBefore(const Step& step, int32_t position, unsigned mode)
+inline bool FailedBefore(const Step& step, int32_t position, unsigned mode)
 {
     bool overflow;
     uint64_t bits = PassBits(step, position, &overflow);
@@ -414,10 +416,12 @@ int Attempt(int32_t position)
 int Search(int32_t from)
 {
     const Program& p = engine.program;
-    if (p.anchored)
-        return Attempt(from);
     const uint8_t* s = reinterpret_cast<const uint8_t*>(Matcher.SubjectStart);
     const int32_t end = SubjectLength();
+    if (p.anchored) {
+        bool cannotStart = !p.nullable && (from >= end || !InMap(p.firstBytes, s[from]));
+        return cannotStart ? 0 : Attempt(from);
+    }
     for (int32_t q = from;; q++) {
         if (!p.nullable) {
             while (q < end && !InMap(p.firstBytes, s[q]))
@@ -432,10 +436,12 @@ int Search(int32_t from)
     }
 }
 
-// All bytes 0xFF: every register -1.
+// Every register -1, in 16-byte stores (a plain memset here compiles to a slow string instruction).
 void ClearRegisters(int32_t* registers)
 {
-    memset(registers, 0xFF, REGISTER_COUNT * sizeof(int32_t));
+    static const int32_t unset[4] = {-1, -1, -1, -1};
+    for (int i = 0; i < REGISTER_COUNT; i += 4)
+        memcpy(registers + i, unset, sizeof unset);
 }
 
 const PatternNode* FirstNode(const PatternNode* node)
