@@ -68,6 +68,8 @@ bench: $(NATIVE)/CMakeCache.txt
 	@cmake --build $(NATIVE) --target pattern_bench -j $(JOBS)
 	@bench/make-corpus $(NATIVE)/bench/corpus.txt
 	@$(NATIVE)/bin/pattern_bench --corpus=$(NATIVE)/bench/corpus.txt $(BENCH_ARGS)
+	@cmake --build $(NATIVE) --target strings_list_bench -j $(JOBS)
+	@$(NATIVE)/bin/strings_list_bench --corpus=$(NATIVE)/bench/corpus.txt $(BENCH_ARGS)
 
 demo: native
 	@scripts/demo $(NATIVE)

@@ -3,8 +3,9 @@
 // lines with the same pattern, and beside two other programs run on the same
 // file: `grep -c -P` with the pattern translated to PCRE, and `ctags -x`
 // (a different job, for scale). Two cases: 200,000 lines of real C++ headers
-// whose type lists fewer than 1024 entries, so every line is scanned; and
-// real C sources with the C type, where the 1024-item cap ends the scan.
+// whose type lists fewer than 1024 entries, so every line is scanned; and the
+// engine benchmark's corpus (--corpus=FILE, made by bench/make-corpus) with
+// the C type, where the 1024-item cap ends the scan.
 //
 // Counters: lines/s (items_per_second), peak memory of each whole command
 // (peak_kib), and the plug-in's heap allocations per listed item, counted
@@ -13,12 +14,14 @@
 
 #include <glob.h>
 #include <sys/ptrace.h>
+#include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <csignal>
 
 #include <algorithm>
+#include <cstdint>
 #include <filesystem>
 #include <atomic>
 #include <cstdio>
@@ -75,7 +78,8 @@ namespace {
 struct Case {
     const char* Name;
     const char* FileName;  // its extension picks the file type
-    const char* Sources;   // a glob of real folders, their files concatenated in sorted order
+    const char* Sources;   // a glob of real folders, their files concatenated in sorted order;
+                           // null: the corpus file
     const char* RegFile;   // the shipped type
     const char* Pcre;      // the type's pattern in PCRE
     size_t Lines;
@@ -94,10 +98,11 @@ const char CPcre[] =
 
 Case Cases[] = {
     {"headers200k", "headers200k.cpp", "/usr/include/c++/*", "cpp.reg", CPcre, 200000, {}, {}},
-    {"capped", "capped.c", "/usr/include", "c.reg", CPcre, 200000, {}, {}},
+    {"capped", "capped.c", nullptr, "c.reg", CPcre, SIZE_MAX, {}, {}},
 };
 
 std::string Directory;  // the run's temporary store and files
+std::string CorpusPath;
 
 // The regular files below the folders that match, sorted.
 std::vector<std::string> Files(const char* pattern)
@@ -125,7 +130,8 @@ void BuildCorpus(Case& c)
 {
     std::string text;
     size_t lines = 0;
-    for (const std::string& path : Files(c.Sources)) {
+    std::vector<std::string> sources = c.Sources ? Files(c.Sources) : std::vector<std::string>{CorpusPath};
+    for (const std::string& path : sources) {
         std::string file = ReadAll(path);
         for (size_t start = 0; start < file.size() && lines < c.Lines;) {
             size_t end = file.find('\n', start);
@@ -317,14 +323,22 @@ void BM_Allocations(benchmark::State& state, Case* c, size_t lines, double items
 
 // ---- Whole commands in a child process: time and peak memory ---------------
 
-// The peak resident memory of the program itself, read when it exits: the
-// rusage of a child would also count the bench's own pages, which the child
-// held between fork and exec.
-long RunTraced(std::vector<std::string> argv, int& status)
+struct ChildRun {
+    int Status = 0;
+    long PeakKib = 0;   // the program's own peak resident memory
+    double Seconds = 0; // its processor time, user and system
+};
+
+// Runs a program to its end. The peak is read from /proc when the program
+// exits: the rusage of a child would also count the bench's own pages, which
+// the child held between fork and exec.
+ChildRun RunTraced(std::vector<std::string> argv)
 {
+    ChildRun run;
     pid_t child = fork();
     if (child == 0) {
-        if (!freopen("/dev/null", "w", stdout))
+        // Not /dev/null: grep would stop at the first match there.
+        if (!freopen((Directory + "/output").c_str(), "w", stdout))
             _exit(127);
         ptrace(PTRACE_TRACEME, 0, nullptr, nullptr);
         raise(SIGSTOP);
@@ -335,30 +349,36 @@ long RunTraced(std::vector<std::string> argv, int& status)
         execvp(args[0], args.data());
         _exit(127);
     }
-    long peak = 0;
-    waitpid(child, &status, 0);
+    struct rusage usage {};
+    wait4(child, &run.Status, 0, &usage);
     ptrace(PTRACE_SETOPTIONS, child, nullptr, reinterpret_cast<void*>(PTRACE_O_TRACEEXIT | PTRACE_O_TRACEEXEC));
     ptrace(PTRACE_CONT, child, nullptr, nullptr);
-    while (waitpid(child, &status, 0) == child && WIFSTOPPED(status)) {
-        int signal = WSTOPSIG(status) == SIGTRAP || WSTOPSIG(status) == SIGSTOP ? 0 : WSTOPSIG(status);
-        if (status >> 8 == (SIGTRAP | (PTRACE_EVENT_EXIT << 8))) {
+    while (wait4(child, &run.Status, 0, &usage) == child && WIFSTOPPED(run.Status)) {
+        int stop = WSTOPSIG(run.Status);
+        if (run.Status >> 8 == (SIGTRAP | (PTRACE_EVENT_EXIT << 8))) {
             std::ifstream proc("/proc/" + std::to_string(child) + "/status");
             for (std::string line; std::getline(proc, line);)
                 if (line.compare(0, 6, "VmHWM:") == 0)
-                    peak = std::atol(line.c_str() + 6);
+                    run.PeakKib = std::atol(line.c_str() + 6);
         }
-        ptrace(PTRACE_CONT, child, nullptr, reinterpret_cast<void*>(static_cast<long>(signal)));
+        long pass = stop == SIGTRAP || stop == SIGSTOP ? 0 : stop;
+        ptrace(PTRACE_CONT, child, nullptr, reinterpret_cast<void*>(pass));
     }
-    return peak;
+    run.Seconds = usage.ru_utime.tv_sec + usage.ru_stime.tv_sec +
+                  (usage.ru_utime.tv_usec + usage.ru_stime.tv_usec) / 1e6;
+    return run;
 }
 
+// Timed by the program's own processor time, so that the other work on the
+// machine weighs less than in wall time.
 void BM_Command(benchmark::State& state, std::vector<std::string> argv, size_t lines)
 {
     long peak = 0;
     for (auto _ : state) {
-        int status = 0;
-        peak = std::max(peak, RunTraced(argv, status));
-        if (!WIFEXITED(status) || WEXITSTATUS(status) > 1)
+        ChildRun run = RunTraced(argv);
+        peak = std::max(peak, run.PeakKib);
+        state.SetIterationTime(run.Seconds);
+        if (!WIFEXITED(run.Status) || WEXITSTATUS(run.Status) > 1)
             state.SkipWithError(("failed: " + argv[0]).c_str());
     }
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * lines));
@@ -394,20 +414,31 @@ void RegisterCase(Case& c)
     benchmark::RegisterBenchmark(("Allocations/" + n).c_str(), BM_Allocations, &c, scanned, items)->Iterations(1);
     std::string program = ProgramDirectory() + "/stringslist";
     benchmark::RegisterBenchmark(("Command/stringslist-list/" + n).c_str(), BM_Command,
-                                 std::vector<std::string>{program, "list", "--porcelain", c.Path}, scanned)
-        ->Unit(benchmark::kMillisecond)->UseRealTime();
+                                 std::vector<std::string>{program, "list", "--porcelain", c.Path}, c.Text.size())
+        ->Unit(benchmark::kMillisecond)->UseManualTime();
     benchmark::RegisterBenchmark(("Command/grep-c-P/" + n).c_str(), BM_Command,
                                  std::vector<std::string>{"grep", "-c", "-P", c.Pcre, c.Path}, c.Text.size())
-        ->Unit(benchmark::kMillisecond)->UseRealTime();
+        ->Unit(benchmark::kMillisecond)->UseManualTime();
     benchmark::RegisterBenchmark(("Command/ctags-x/" + n).c_str(), BM_Command,
                                  std::vector<std::string>{"ctags", "-x", c.Path}, c.Text.size())
-        ->Unit(benchmark::kMillisecond)->UseRealTime();
+        ->Unit(benchmark::kMillisecond)->UseManualTime();
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
+    for (int i = 1; i < argc; i++)
+        if (!std::strncmp(argv[i], "--corpus=", 9)) {
+            CorpusPath = argv[i] + 9;
+            std::memmove(argv + i, argv + i + 1, (argc - i) * sizeof *argv);
+            argc--;
+            break;
+        }
+    if (CorpusPath.empty()) {
+        std::fprintf(stderr, "strings_list_bench: give --corpus=FILE (bench/make-corpus FILE builds it)\n");
+        return 2;
+    }
     char dir[] = "/tmp/stringslist-bench-XXXXXX";
     if (!mkdtemp(dir))
         return 1;
