@@ -9,7 +9,6 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
-#include <iterator>
 #include <string>
 #include <vector>
 
@@ -91,7 +90,8 @@ bool ParseListOptions(int argc, char** argv, ListOptions& options)
 }
 
 // The file as editor lines: split at LF, a CR before the LF dropped, a final
-// line end adding no line, every other byte kept.
+// line end adding no line, every other byte kept. Read line by line, so the
+// file is never held twice.
 bool ReadLines(const std::string& path, std::vector<std::string>& lines)
 {
     std::ifstream in(path, std::ios::binary);
@@ -99,23 +99,14 @@ bool ReadLines(const std::string& path, std::vector<std::string>& lines)
         std::fprintf(stderr, "stringslist: cannot read %s: %s\n", path.c_str(), std::strerror(errno));
         return false;
     }
-    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
-    if (in.bad()) {
-        std::fprintf(stderr, "stringslist: cannot read %s\n", path.c_str());
-        return false;
+    for (std::string line; std::getline(in, line);) {
+        if (!line.empty() && line.back() == '\r' && !in.eof())
+            line.pop_back();
+        lines.push_back(std::move(line));
     }
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos) {
-            lines.push_back(text.substr(start));
-            break;
-        }
-        size_t length = end - start;
-        if (length && text[end - 1] == '\r')
-            length--;
-        lines.push_back(text.substr(start, length));
-        start = end + 1;
+    if (in.bad()) {
+        std::fprintf(stderr, "stringslist: cannot read %s: %s\n", path.c_str(), std::strerror(errno));
+        return false;
     }
     return true;
 }
