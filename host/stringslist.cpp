@@ -19,7 +19,7 @@ const Command Commands[] = {
     {"info", RunInfoCommand, "info                      what the plug-in declares to a host"},
     {"match", RunMatchCommand, "match [-i] PATTERN [FILE...]   lines that the pattern matches"},
     {"expand", RunExpandCommand, "expand PATTERN TEMPLATE [FILE...]   a template expanded on matching lines"},
-    {"list", RunListCommand, "list [--cursor N] [--choose K] FILE   the strings list of a file"},
+    {"list", RunListCommand, "list [--porcelain] [--cursor N] [--height H] [--choose K] FILE   the strings list of a file"},
     {"types", RunTypesCommand, "types list|export|import|set|delete   the file types in the store"},
     {"edit", RunEditCommand, "edit FILE                 the file in a terminal editor with the plug-in"},
 };
