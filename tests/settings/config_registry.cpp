@@ -3,13 +3,11 @@
 #include <cstdlib>
 #include <cstring>
 
-#ifdef _WIN32
-#include <process.h>
-#define getpid _getpid
-#else
+#ifndef _WIN32
 #include <filesystem>
-#include <unistd.h>
 #endif
+
+#include "tests/platform/registry_fixture.h"
 
 const char Missing[] = "<missing>";
 
@@ -38,17 +36,6 @@ std::vector<std::string> SubkeyNames(HKEY key)
     }
 }
 
-void DeleteTree(HKEY parent, const std::string& name)
-{
-    HKEY key = CreateKey(parent, name);
-    if (!key)
-        return;
-    for (const std::string& child : SubkeyNames(key))
-        DeleteTree(key, child);
-    RegCloseKey(key);
-    RegDeleteKeyA(parent, name.c_str());
-}
-
 void SetString(HKEY key, const char* name, const std::string& text)
 {
     if (!text.empty())
@@ -71,7 +58,7 @@ std::string GetString(HKEY key, const char* name)
 void ConfigTest::SetUp()
 {
     const char* test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    Root = std::string(TestsKey) + "\\config-" + test + "-" + std::to_string(getpid());
+    Root = std::string(TestsKey) + "\\config-" + test + "-" + std::to_string(ProcessId());
     TablePath = Root + "\\RegExp\\FileTypes";
 #ifndef _WIN32
     const char* home = std::getenv("XDG_CONFIG_HOME");
@@ -84,14 +71,14 @@ void ConfigTest::SetUp()
     ConfigHome = dir.data();
     setenv("XDG_CONFIG_HOME", ConfigHome.c_str(), 1);
 #endif
-    DeleteTree(HKEY_CURRENT_USER, Root);  // left over from a run that crashed
+    DeleteKeyTree(HKEY_CURRENT_USER, Root);  // left over from a run that crashed
     Start(Root.c_str());
 }
 
 void ConfigTest::TearDown()
 {
     PluginTest::TearDown();
-    DeleteTree(HKEY_CURRENT_USER, Root);
+    DeleteKeyTree(HKEY_CURRENT_USER, Root);
 #ifndef _WIN32
     std::error_code ignored;
     std::filesystem::remove_all(ConfigHome, ignored);
