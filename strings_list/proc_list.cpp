@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -179,15 +180,16 @@ int RunProcList(CPlugin* plugin)
 
     Scan scan{settings, state.LineCount, {}, {}, {}, {}};
     scan.Items.reserve(MAX_PROCLIST_ITEMS);
-    PatternNode* pattern = CompilePattern(settings.Pattern);
+    // Released however the run ends, a failed allocation included.
+    std::unique_ptr<PatternNode, void (*)(PatternNode*)> pattern(CompilePattern(settings.Pattern),
+                                                                 FreePattern);
     for (int i = 0; pattern && i < state.LineCount; i++) {
-        if (!ScanLine(scan, pattern, i)) {
+        if (!ScanLine(scan, pattern.get(), i)) {
             WarnItemLimit();
             break;
         }
     }
-    if (pattern)
-        FreePattern(pattern);
+    pattern.reset();
 
     ShowProcListMenu(plugin, scan.Items.data(), static_cast<int>(scan.Items.size()), settings.Flags,
                      state);
