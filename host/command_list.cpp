@@ -27,8 +27,7 @@ struct ListOptions {
     bool Porcelain = false;
     int Cursor = 0;
     int Height = 25;
-    bool Choose = false;
-    int ChooseIndex = -1;
+    int ChooseIndex = -1;  // -1: the menu is cancelled
     std::string File;
 };
 
@@ -69,7 +68,6 @@ bool ParseListOptions(int argc, char** argv, ListOptions& options)
                              number->Minimum == 0 ? " of 0 or more" : "");
                 return false;
             }
-            options.Choose |= number->Value == &ListOptions::ChooseIndex;
         } else if (!std::strcmp(arg, "--porcelain")) {
             options.Porcelain = true;
         } else if (!std::strcmp(arg, "--") && i + 1 < argc && options.File.empty()) {
@@ -136,7 +134,7 @@ void RunStringsList(PluginLibrary& plugin, const ListOptions& options, ScriptedH
     PluginStartupInfo info = *host.StartupInfo(RegistryRoot);
     info.Menu = ChooseFromMenu;
     MenuHost = &host;
-    MenuChoice = options.Choose ? options.ChooseIndex : -1;
+    MenuChoice = options.ChooseIndex;
     plugin.SetStartupInfo(&info);
     plugin.OpenPlugin(OPEN_FROM_EDITOR, 0);
     plugin.ClosePlugin(0);
@@ -211,7 +209,7 @@ void PrintHuman(const ScriptedHost& host, const ListOptions& options)
         if (call.Kind == HostCall::Message) {
             PrintMessage(host.Messages[call.Index]);
         } else if (call.Kind == HostCall::Menu) {
-            PrintMenu(host.Menus[call.Index], options.Choose ? options.ChooseIndex : -1);
+            PrintMenu(host.Menus[call.Index], options.ChooseIndex);
         } else if (call.Kind == HostCall::Editor &&
                    host.EditorCalls[call.Index].Command == EDITOR_SET_POSITION) {
             const EditorPositionRecord& p = host.EditorCalls[call.Index].Position;
