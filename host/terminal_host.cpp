@@ -142,6 +142,8 @@ bool TerminalHost::HandleKey(const Key& key)
         RunSearch();
     else if (key.IsCtrl('G'))
         GoToLine();
+    else if (key.IsCtrl('C') || key.IsCtrl('Q') || key.IsCtrl('X'))
+        Note = "F10 quits";
     else if (key.Is(KeyChar) || key.Is(KeyEnter) || key.Is(KeyBackspace) || key.Is(KeyDelete))
         Note = "The file is only viewed here: F1 shows the keys";
     return true;

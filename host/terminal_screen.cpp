@@ -2,7 +2,6 @@
 #include "host/terminal_screen.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstdlib>
 #include <curses.h>
 #include <map>

@@ -14,7 +14,7 @@ SOCKET="stringslist-test-$$"
 export XDG_CONFIG_HOME="$WORK/config"
 export LC_ALL=C.UTF-8
 unset TMUX
-TIMEOUT=${TERMINAL_TEST_TIMEOUT:-20}
+TIMEOUT=${TERMINAL_TEST_TIMEOUT:-30}
 
 t() { tmux -L "$SOCKET" -f /dev/null "$@"; }
 

@@ -89,12 +89,13 @@ expect "checks=0,1"
 keys Enter
 wait_gone "Probe result"
 
-# Alt and the marked letter toggles a box; the focused button closes the dialog.
+# Alt and the marked letter toggles a box; Shift+Tab goes round to the last
+# button, which closes the dialog as the focused one.
 keys F2 Down Enter
 wait_for "Probe dialog"
 keys M-t
 wait_for "[ ] two"
-keys Tab Tab
+keys BTab BTab BTab BTab
 press "dialog exit=10" Enter
 expect "checks=0,0"
 keys Enter

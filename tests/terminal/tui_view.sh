@@ -69,7 +69,7 @@ wait_gone "Ctrl+Home/End"
 type_text "x"
 wait_for "only viewed"
 keys Enter BSpace DC
-sleep 0.3
+press "F10 quits" C-c
 
 # Resized down to the smallest supported terminal: everything redrawn inside it.
 t resize-window -t test -x 40 -y 12
