@@ -110,7 +110,7 @@ bool ReadLines(const std::string& path, std::vector<std::string>& lines)
 }
 
 // The host's menu service answers --choose K only when K is an index of the menu.
-ScriptedHost* MenuHost;
+ScriptedHost* MenuHost;  // the host of the run
 int MenuChoice = -1;
 
 int PLUGIN_API ChooseFromMenu(int module, int x, int y, int maxHeight, unsigned flags, const char* title,
@@ -123,6 +123,20 @@ int PLUGIN_API ChooseFromMenu(int module, int x, int y, int maxHeight, unsigned 
                             count);
 }
 
+// Line reads are answered here, unrecorded: a record per line would outweigh
+// the file itself, and the output shows no reads. No line holds a selection.
+int PLUGIN_API ServeEditor(int command, void* record)
+{
+    if (command != EDITOR_GET_LINE)
+        return MenuHost->OnEditor(command, record);
+    auto* line = static_cast<EditorLineRecord*>(record);
+    const std::vector<std::string>& lines = MenuHost->Editor.Lines;
+    bool inside = line->LineNumber >= 0 && line->LineNumber < static_cast<int>(lines.size());
+    line->Text = inside ? lines[line->LineNumber].c_str() : "";
+    line->SelectionStart = line->SelectionEnd = -1;
+    return 1;
+}
+
 void RunStringsList(PluginLibrary& plugin, const ListOptions& options, ScriptedHost& host)
 {
     int last = static_cast<int>(host.Editor.Lines.size()) - 1;
@@ -133,6 +147,7 @@ void RunStringsList(PluginLibrary& plugin, const ListOptions& options, ScriptedH
 
     PluginStartupInfo info = *host.StartupInfo(RegistryRoot);
     info.Menu = ChooseFromMenu;
+    info.EditorControl = ServeEditor;
     MenuHost = &host;
     MenuChoice = options.ChooseIndex;
     plugin.SetStartupInfo(&info);
