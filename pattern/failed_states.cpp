@@ -23,6 +23,7 @@ uint64_t Mix(uint64_t x)
 void FailedStates::Reset(int choices, int length)
 {
     choices_ = choices;
+    positions_ = uint64_t(length) + 1;
     uint64_t bits = (uint64_t(length) + 1) * uint64_t(choices) * 2;
     useDense_ = bits <= DenseLimit;
     // Only the words written since the last search can hold a bit.
@@ -37,6 +38,29 @@ void FailedStates::Reset(int choices, int length)
         generation_ = 1;
     }
     used_ = 0;
+}
+
+int FailedStates::FirstFailedAfter(int slot, int from, int to, unsigned mode)
+{
+    if (!useDense_) {
+        for (int k = from + 1; k <= to; k++)
+            if (Has(slot, k, mode, 0))
+                return k;
+        return to + 1;
+    }
+    // Bits of one mode sit at every other place: this mask keeps them.
+    const uint64_t modeBits = (mode & 1) ? 0xAAAAAAAAAAAAAAAAULL : 0x5555555555555555ULL;
+    uint64_t first = Index(slot, from + 1, mode), last = Index(slot, to, mode);
+    for (uint64_t word = first >> 6; first <= last && word <= last >> 6; word++) {
+        uint64_t bits = dense_[word] & modeBits;
+        if (word == first >> 6)
+            bits &= ~uint64_t(0) << (first & 63);
+        if (word == last >> 6 && (last & 63) != 63)
+            bits &= (uint64_t(2) << (last & 63)) - 1;
+        if (bits)
+            return from + 1 + static_cast<int>(((word << 6) + __builtin_ctzll(bits) - first) / 2);
+    }
+    return to + 1;
 }
 
 bool FailedStates::HasHashed(uint64_t key, uint64_t passBits)

@@ -25,6 +25,8 @@ public:
             return (dense_[index >> 6] >> (index & 63)) & 1;
         return HasHashed(index, passBits);
     }
+    // The first position in (from, to] whose state without pass bits failed; to + 1 if none.
+    int FirstFailedAfter(int slot, int from, int to, unsigned mode);
     void Add(int slot, int position, unsigned mode, uint64_t passBits)
     {
         uint64_t index = Index(slot, position, mode);
@@ -42,9 +44,10 @@ private:
         uint64_t key;
         uint32_t generation;
     };
+    // A slot's positions lie side by side, so that a run of them is read a word at a time.
     uint64_t Index(int slot, int position, unsigned mode) const
     {
-        return (uint64_t(position) * choices_ + slot) * 2 + (mode & 1);
+        return (uint64_t(slot) * positions_ + position) * 2 + (mode & 1);
     }
     bool HasHashed(uint64_t key, uint64_t passBits);
     void AddHashed(uint64_t key, uint64_t passBits);
@@ -56,6 +59,7 @@ private:
     size_t dirty_ = 0;  // words of dense_ that may hold a bit
     bool useDense_ = false;
     int choices_ = 0;
+    uint64_t positions_ = 1;  // length + 1
     // The other states: open addressing, entries of older searches told apart by generation.
     std::vector<Entry> table_;
     size_t used_ = 0;

@@ -232,9 +232,10 @@ bool TakeOneMore(Frame& f, int32_t& pc, int32_t& q, unsigned& mode)
 // Takes a class loop entered at q as far as it goes, short of a state known to fail.
 int32_t TakeClassLoop(const Step& step, const uint8_t* s, int32_t q, int32_t end, unsigned mode)
 {
-    while (q < end && InMap(step.data, s[q]) && !engine.failed.Has(step.slot, q + 1, mode, 0))
-        q++;
-    return q;
+    int32_t last = q;
+    while (last < end && InMap(step.data, s[last]))
+        last++;
+    return engine.failed.FirstFailedAfter(step.slot, q, last, mode) - 1;
 }
 
 // Pops frames down to the latest choice whose second way is untried and
