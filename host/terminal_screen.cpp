@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <curses.h>
+#include <term.h>
 #include <map>
 #include <vector>
 
@@ -73,6 +74,15 @@ bool OpenScreen(std::string& error)
     Terminal = newterm(nullptr, stdout, stdin);
     if (!Terminal) {
         error = std::string("cannot drive the terminal type ") + (term && *term ? term : "(TERM is not set)");
+        return false;
+    }
+    // A terminal that cannot place the cursor (dumb, a printer) would get a scrambled screen.
+    char* move = tigetstr(const_cast<char*>("cup"));
+    if (!move || move == reinterpret_cast<char*>(-1)) {
+        endwin();
+        delscreen(Terminal);
+        Terminal = nullptr;
+        error = std::string("the terminal type ") + (term ? term : "") + " cannot place the cursor";
         return false;
     }
     raw();

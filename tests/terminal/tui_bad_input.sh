@@ -27,6 +27,12 @@ if [ "$(id -u)" != 0 ]; then
     refuses "cannot read locked.c: Permission denied" edit locked.c
 fi
 
+# A terminal that cannot place the cursor is refused, not scrambled.
+start 80 24 env TERM=dumb "$STRINGSLIST" --plugin "$PLUGIN" edit ok.c
+wait_for "[exit 1]"
+expect "the terminal type dumb cannot place the cursor"
+t kill-server
+
 # A store that cannot be parsed: said before the screen opens, and kept as it was.
 mkdir -p "$XDG_CONFIG_HOME/stringslist"
 printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\nbroken\n' >"$XDG_CONFIG_HOME/stringslist/registry.reg"
