@@ -5,8 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
+#include <string>
+#include <vector>
+
 #include "host/plugin_library.h"
 #include "host/scripted_host.h"
+#include "tests/temporary_store.h"
 
 class PluginTest : public ::testing::Test {
 protected:
@@ -14,6 +19,7 @@ protected:
     {
         static PluginLibrary library;
         static bool loaded = [] {
+            UseTemporaryStore();
             std::string error;
             bool ok = library.Load(PLUGIN_PATH, error);
             EXPECT_TRUE(ok) << error;

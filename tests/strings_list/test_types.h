@@ -16,6 +16,7 @@
 #endif
 
 #include "platform/registry.h"
+#include "tests/temporary_store.h"
 
 class TestTypes {
 public:
@@ -97,24 +98,6 @@ private:
         return static_cast<long>(GetCurrentProcessId());
 #else
         return static_cast<long>(getpid());
-#endif
-    }
-
-    static void UseTemporaryStore()
-    {
-#ifndef _WIN32
-        static char dir[] = "/tmp/stringslist-test-XXXXXX";  // outlives everything, for atexit
-        static bool made = [] {
-            if (!mkdtemp(dir))
-                return false;
-            setenv("XDG_CONFIG_HOME", dir, 1);
-            std::atexit([] {
-                if (std::system((std::string("rm -rf '") + dir + "'").c_str()) != 0)
-                    return;
-            });
-            return true;
-        }();
-        (void)made;
 #endif
     }
 
