@@ -32,6 +32,7 @@ size_t LastUnitStart(const std::string& text)
 const std::vector<std::string> MenuKeys = {
     "Up, Down, PgUp/PgDn  move",
     "Home, End            first, last",
+    "Left, Right          see long entries",
     "Enter                choose",
     "typing               filter",
     "Backspace            widen the filter",
@@ -49,6 +50,8 @@ private:
     std::vector<int> Shown;  // indices into the caller's array
     int Selected = -1;       // index into Shown
     int Top = 0;
+    int Shift = 0;           // screen columns the entry texts are scrolled left
+    int Widest = 0;          // the widest entry text
     Rect Frame;
     int ListRows = 1;
 
@@ -87,10 +90,10 @@ void Menu::Step(int from, int direction)
 void Menu::Lay()
 {
     int columns = ScreenColumns(), rows = ScreenRows();
-    int inner = std::max(TextWidth(Request.Title), TextWidth(Request.Bottom)) + 2;
+    Widest = 0;
     for (int i = 0; i < Request.Count; i++)
-        inner = std::max(inner, TextWidth(MenuEntryText(Request.Items[i], Request.Flags)));
-    inner = std::max(inner, 20);
+        Widest = std::max(Widest, TextWidth(MenuEntryText(Request.Items[i], Request.Flags)));
+    int inner = std::max({TextWidth(Request.Title) + 2, TextWidth(Request.Bottom) + 2, Widest, 20});
     int width = std::min(inner + 4, columns);
     int wanted = std::max(1, static_cast<int>(Shown.size()));
     if (Request.MaxHeight > 0)
@@ -105,6 +108,7 @@ void Menu::Lay()
     if (Selected >= Top + ListRows)
         Top = Selected - ListRows + 1;
     Top = std::max(0, std::min(Top, static_cast<int>(Shown.size()) - ListRows));
+    Shift = std::max(0, std::min(Shift, Widest - (Frame.Width - 4)));
 }
 
 void Menu::Draw() const
@@ -128,7 +132,7 @@ void Menu::Draw() const
         Rect line{list.Left, y, list.Width, 1};
         FillRect(line, attribute, line);
         PutText(y, list.Left + 1, MenuEntryText(item, Request.Flags), attribute,
-                {list.Left + 1, y, list.Width - 2, 1});
+                {list.Left + 1, y, list.Width - 2, 1}, Shift);
     }
     if (Top > 0)
         PutArrow(list.Top, Frame.Right() - 1, true, box, Frame);
@@ -163,6 +167,8 @@ bool Menu::HandleKey(const Key& key, MenuResult& result)
     case KeyDown: Step(Selected, 1); break;
     case KeyPageUp: Step(std::max(0, Selected - ListRows + 1) + 1, -1); break;
     case KeyPageDown: Step(std::min(last - 1, Selected + ListRows - 1) - 1, 1); break;
+    case KeyLeft: Shift -= 8; break;   // entries wider than the box
+    case KeyRight: Shift += 8; break;
     case KeyHome: case KeyCtrlHome: Step(-1, 1); break;
     case KeyEnd: case KeyCtrlEnd: Step(last, -1); break;
     case KeyBackspace:

@@ -41,6 +41,7 @@ std::vector<PluginMenuItem> Entries()
         else
             std::snprintf(items[i].Text, sizeof items[i].Text, "Item %02zu", i);
     }
+    std::strcpy(items[29].Text, "Item 29, whose text is longer than a small terminal is wide");
     items[2].Separator = 1;
     items[3].Selected = 1;
     return items;

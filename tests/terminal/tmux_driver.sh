@@ -10,7 +10,8 @@ STRINGSLIST=$1
 PLUGIN=$2
 PROBE=$3
 WORK=$(mktemp -d "${TMPDIR:-/tmp}/stringslist-terminal.XXXXXX")
-SOCKET="stringslist-test-$$"
+SESSIONS=0
+SOCKET="stringslist-test-$$-0"
 export XDG_CONFIG_HOME="$WORK/config"
 export LC_ALL=C.UTF-8
 unset TMUX
@@ -40,6 +41,11 @@ fail() {
 start() {
     cols=$1 rows=$2
     shift 2
+    # A server told to go may still take connections for a moment: each run
+    # gets a socket of its own rather than racing the last one's end.
+    t kill-server 2>/dev/null
+    SESSIONS=$((SESSIONS + 1))
+    SOCKET="stringslist-test-$$-$SESSIONS"
     {
         printf 'cd %q || exit\nexport TERM=screen\n' "$WORK"
         printf '%q ' "$@"

@@ -31,7 +31,6 @@ fi
 start 80 24 env TERM=dumb "$STRINGSLIST" --plugin "$PLUGIN" edit ok.c
 wait_for "[exit 1]"
 expect "the terminal type dumb cannot place the cursor"
-t kill-server
 
 # A store that cannot be parsed: said before the screen opens, and kept as it was.
 mkdir -p "$XDG_CONFIG_HOME/stringslist"
@@ -42,7 +41,6 @@ wait_for "[exit 1]"
 expect "the registry store cannot be read"
 expect "registry.reg:"
 cmp -s store.before "$XDG_CONFIG_HOME/stringslist/registry.reg" || fail "the broken store changed"
-t kill-server
 rm -rf "$XDG_CONFIG_HOME"
 
 # A binary file is shown, its bytes escaped.
@@ -53,7 +51,6 @@ expect "ab^@cd^A"
 expect "second<ff>"
 press "Ln 2/2" Down
 quit
-t kill-server
 
 # An empty file has no lines, and keys do no harm.
 : >empty.c
@@ -63,7 +60,6 @@ expect "Ln 1/0"
 keys Down End C-End PgDn Right
 press "Ln 1/0  Col 1" Up
 quit
-t kill-server
 
 # A line of 100,000 bytes scrolls to its end.
 { printf 'begin'; head -c 99992 /dev/zero | tr '\0' 'x'; printf 'end\n'; echo "short"; } >long.txt

@@ -19,8 +19,12 @@ keys F2 Enter
 wait_for "Probe menu"
 expect "Gamma"
 frames_whole 40
-press "Item 29" End
+press "Item 29, whose text" End
 expect_not "Alpha"
+expect_not "terminal is wide"
+frames_whole 40
+press "terminal is wide" Right Right Right Right
+expect_not "Item 29, whose"
 frames_whole 40
 press "menu index=29 break=3" Enter
 keys Enter
