@@ -94,7 +94,7 @@ private:
     bool Is(int i, int type) const { return Items[i].Type == type; }
     bool Focusable(int i) const { return Is(i, DI_EDIT) || Is(i, DI_BUTTON) || Is(i, DI_CHECKBOX); }
     int X(int x) const;            // a dialog column on the screen, scaled to fit
-    int Y(int y) const { return Box.Top + y - ScrollY; }
+    int Y(int y) const { return Box.Top + std::max(-1, std::min(y, Height)) - ScrollY; }
     int ItemLeft(int i) const;
     int ItemRight(int i) const;    // included
     int ClipRight(int i) const;    // where the item's text must stop, included
@@ -143,6 +143,8 @@ Dialog::Dialog(const DialogRequest& request)
 
 int Dialog::X(int x) const
 {
+    // Items placed far outside the dialog are clipped anyway; kept near it, no sum overflows.
+    x = std::max(-1, std::min(x, Width));
     // Wider than the screen: every column scaled, so the layout keeps its shape.
     if (Width <= Box.Width || Width < 2)
         return Box.Left + x;
@@ -225,7 +227,7 @@ void Dialog::Lay()
     Box.Top = top;
     PlaceButtons();
     if (Focus >= 0) {
-        int row = Items[Focus].Y1;
+        int row = std::max(0, std::min(Items[Focus].Y1, Height - 1));
         if (row < ScrollY)
             ScrollY = row;
         if (row >= ScrollY + Box.Height)
@@ -259,7 +261,7 @@ void Dialog::DrawItem(int i) const
     switch (item.Type) {
     case SingleFrame:
     case DI_DOUBLE_FRAME: {
-        Rect frame{left, y, ItemRight(i) - left + 1, item.Y2 - item.Y1 + 1};
+        Rect frame{left, y, ItemRight(i) - left + 1, Y(item.Y2) - y + 1};
         DrawFrame(frame, item.Type == DI_DOUBLE_FRAME, ItemText(item), box, StyleAttribute(Style::BoxTitle), Box);
         break;
     }

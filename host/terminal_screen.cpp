@@ -216,11 +216,12 @@ void DrawFrame(const Rect& rect, bool doubleLine, std::string_view title, int at
     attrset(attribute);
     const cchar_t* h = doubleLine ? WACS_D_HLINE : WACS_HLINE;
     const cchar_t* v = doubleLine ? WACS_D_VLINE : WACS_VLINE;
-    for (int x = rect.Left + 1; x < rect.Right() - 1; x++) {
+    // Only the visible stretch is walked, however large the frame.
+    for (int x = std::max(rect.Left + 1, r.Left); x < std::min(rect.Right() - 1, r.Right()); x++) {
         PutLine(rect.Top, x, h, r);
         PutLine(rect.Bottom() - 1, x, h, r);
     }
-    for (int y = rect.Top + 1; y < rect.Bottom() - 1; y++) {
+    for (int y = std::max(rect.Top + 1, r.Top); y < std::min(rect.Bottom() - 1, r.Bottom()); y++) {
         PutLine(y, rect.Left, v, r);
         PutLine(y, rect.Right() - 1, v, r);
     }
@@ -253,7 +254,7 @@ void DrawSeparator(int y, int x, int width, bool tees, bool doubleFrame, int att
 {
     Rect r = clip.Intersect(WholeScreen());
     attrset(attribute);
-    for (int c = x; c < x + width; c++)
+    for (int c = std::max(x, r.Left); c < std::min(x + width, r.Right()); c++)
         PutLine(y, c, WACS_HLINE, r);
     if (!tees || width < 2)
         return;
