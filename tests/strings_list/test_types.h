@@ -7,15 +7,10 @@
 #define STRINGSLIST_TESTS_STRINGS_LIST_TEST_TYPES_H
 
 #include <cstdint>
-#include <cstdlib>
-#include <cstring>
 #include <string>
 
-#ifndef _WIN32
-#include <unistd.h>
-#endif
-
 #include "platform/registry.h"
+#include "tests/platform/registry_fixture.h"
 #include "tests/temporary_store.h"
 
 class TestTypes {
@@ -31,7 +26,7 @@ public:
         Root = "Software\\stringslist-tests\\t" + std::to_string(ProcessId()) + "-" +
                std::to_string(++counter);
     }
-    ~TestTypes() { DeleteTree(HKEY_CURRENT_USER, Root.c_str()); }
+    ~TestTypes() { DeleteKeyTree(HKEY_CURRENT_USER, Root); }
     TestTypes(const TestTypes&) = delete;
     TestTypes& operator=(const TestTypes&) = delete;
 
@@ -61,7 +56,7 @@ public:
 
     void Remove(const std::string& name)
     {
-        DeleteTree(HKEY_CURRENT_USER, (Root + "\\RegExp\\FileTypes\\" + name).c_str());
+        DeleteKeyTree(HKEY_CURRENT_USER, Root + "\\RegExp\\FileTypes\\" + name);
     }
 
 private:
@@ -72,33 +67,6 @@ private:
         else
             RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
                            static_cast<DWORD>(text.size() + 1));
-    }
-
-    // Windows deletes only keys without subkeys, so the tree goes leaves first.
-    static void DeleteTree(HKEY parent, const char* path)
-    {
-        HKEY key = nullptr;
-        if (RegCreateKeyExA(parent, path, 0, nullptr, REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS,
-                            nullptr, &key, nullptr) != ERROR_SUCCESS)
-            return;
-        char name[256];
-        DWORD size = sizeof name;
-        while (RegEnumKeyExA(key, 0, name, &size, nullptr, nullptr, nullptr, nullptr) ==
-               ERROR_SUCCESS) {
-            DeleteTree(key, name);
-            size = sizeof name;
-        }
-        RegCloseKey(key);
-        RegDeleteKeyA(parent, path);
-    }
-
-    static long ProcessId()
-    {
-#ifdef _WIN32
-        return static_cast<long>(GetCurrentProcessId());
-#else
-        return static_cast<long>(getpid());
-#endif
     }
 
     std::string Root;
