@@ -27,7 +27,8 @@ void FailedStates::Reset(int choices, int length)
     uint64_t bits = (uint64_t(length) + 1) * uint64_t(choices) * 2;
     useDense_ = bits <= DenseLimit;
     // Only the words written since the last search can hold a bit.
-    memset(dense_.data(), 0, dirty_ * sizeof(uint64_t));
+    if (dirty_)
+        memset(dense_.data(), 0, dirty_ * sizeof(uint64_t));
     dirty_ = 0;
     size_t words = static_cast<size_t>((bits + 63) / 64);
     if (useDense_ && dense_.size() < words)
