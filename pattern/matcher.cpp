@@ -18,6 +18,12 @@
 // number of states instead of the number of ways. A state cannot be met again
 // while it is still being explored: the only way back to a node at the same
 // position is a loop-back, and it begins a pass there, which changes the state.
+//
+// Shortcuts that give the same answers: a repetition of one character class
+// runs as a loop with one frame; a first way that fails on its first
+// character is not entered; positions where the rest fails at once are passed.
+// Tests: differential_test.cpp (against the plain recursive reference),
+// matcher_test.cpp (the rules case by case), depth_test.cpp (worst cases).
 #include "pattern/matcher.h"
 
 #include <string.h>
