@@ -20,8 +20,11 @@ int TerminalEditor::Control(int command, void* record)
         // -1 names the cursor line, as editors do; other lines past the text read as empty.
         int n = line->LineNumber < 0 ? CursorLine : line->LineNumber;
         line->Text = Line(n).c_str();
-        line->SelectionStart = -1;
-        line->SelectionEnd = -1;
+        int start = -1, end = -1;
+        if (!SelectionOf(n, start, end))
+            start = end = -1;
+        line->SelectionStart = start;
+        line->SelectionEnd = end;
         return 1;
     }
     case EDITOR_GET_INFO: {
@@ -37,8 +40,9 @@ int TerminalEditor::Control(int command, void* record)
         state->Reserved28[1] = TopLine;
         state->Reserved28[2] = LeftColumn;
         state->Reserved28[3] = 0;
-        state->BlockType = 0;
-        state->BlockStartLine = 0;
+        // A stream block, from its first line.
+        state->BlockType = HasSelection() ? 1 : 0;
+        state->BlockStartLine = HasSelection() ? std::min(AnchorLine, CursorLine) : 0;
         return 1;
     }
     case EDITOR_SET_POSITION:
@@ -139,9 +143,23 @@ void TerminalEditor::MoveHorizontally(int direction)
 
 bool TerminalEditor::Move(const Key& key)
 {
+    bool wasSelecting = Selecting;
+    if (key.Shift && !Selecting) {
+        AnchorLine = CursorLine;
+        AnchorColumn = CursorColumn;
+    }
+    Selecting = key.Shift;
+    if (MoveCursor(key.Code))
+        return true;
+    Selecting = wasSelecting;  // not a cursor key: the block stays
+    return false;
+}
+
+bool TerminalEditor::MoveCursor(int code)
+{
     int page = std::max(1, ViewHeight - 1);
     int end = std::max(0, LineCount() - 1);
-    switch (key.Code) {
+    switch (code) {
     case KeyUp: MoveVertically(-1); break;
     case KeyDown: MoveVertically(1); break;
     case KeyPageUp: TopLine -= page; MoveVertically(-page); break;
@@ -155,6 +173,26 @@ bool TerminalEditor::Move(const Key& key)
     default: return false;
     }
     return true;
+}
+
+bool TerminalEditor::HasSelection() const
+{
+    return Selecting && (AnchorLine != CursorLine || AnchorColumn != CursorColumn);
+}
+
+bool TerminalEditor::SelectionOf(int line, int& start, int& end) const
+{
+    if (!HasSelection())
+        return false;
+    bool anchorFirst = AnchorLine < CursorLine || (AnchorLine == CursorLine && AnchorColumn < CursorColumn);
+    int firstLine = anchorFirst ? AnchorLine : CursorLine, firstColumn = anchorFirst ? AnchorColumn : CursorColumn;
+    int lastLine = anchorFirst ? CursorLine : AnchorLine, lastColumn = anchorFirst ? CursorColumn : AnchorColumn;
+    if (line < firstLine || line > lastLine)
+        return false;
+    start = line == firstLine ? firstColumn : 0;
+    end = line == lastLine ? lastColumn : static_cast<int>(Line(line).size());
+    // A block ending at the start of a line holds nothing of it.
+    return !(line == lastLine && line > firstLine && lastColumn == 0);
 }
 
 void TerminalEditor::AddColor(int line, int start, int end, int color)

@@ -5,6 +5,10 @@
 // Columns are byte offsets in a line, as the plug-in counts them; only the
 // view's left edge is a screen column. The cursor stays on a line that exists
 // (line 0 of an empty file) and at most one past the line's last byte.
+//
+// Cursor keys with Shift select a stream block from where they started to the
+// cursor; a cursor key without Shift drops it. The plug-in sees the block as
+// its block type, first line and each line's selected columns.
 #ifndef STRINGSLIST_HOST_TERMINAL_EDITOR_H
 #define STRINGSLIST_HOST_TERMINAL_EDITOR_H
 
@@ -39,8 +43,12 @@ public:
     // The editor control service: one command and its record.
     int Control(int command, void* record);
 
-    // Cursor keys; false for any other key.
+    // Cursor keys, with Shift selecting; false for any other key.
     bool Move(const Key& key);
+    // The selected columns of a line, start included, end not; false when the
+    // line holds no part of the block.
+    bool SelectionOf(int line, int& start, int& end) const;
+    bool HasSelection() const;
     // 0-based line and byte column, clamped to the text; the view follows.
     void GoTo(int line, int column);
     void KeepCursorVisible();
@@ -54,10 +62,13 @@ public:
 private:
     std::map<int, std::vector<ColorSpan>> Colors;
     int WantedScreenColumn = -1;  // kept across Up and Down
+    bool Selecting = false;       // the block runs from the anchor to the cursor
+    int AnchorLine = 0, AnchorColumn = 0;
 
     int ScreenColumnOfCursor() const;
     void MoveVertically(int lines);
     void MoveHorizontally(int direction);
+    bool MoveCursor(int code);
     void SetPosition(const struct EditorPositionRecord& position);
 };
 

@@ -24,6 +24,9 @@ void DrawTextRow(const TerminalEditor& editor, int line, int y, const Rect& clip
     const std::string& text = editor.Line(line);
     TextLayout layout = LayOutText(text, editor.Utf8);
     int normal = StyleAttribute(Style::Text), glyph = StyleAttribute(Style::Glyph);
+    int selected = StyleAttribute(Style::Selection);
+    int selectionStart = -1, selectionEnd = -1;
+    editor.SelectionOf(line, selectionStart, selectionEnd);
     // Only the units that reach the screen are looked at: long lines cost
     // their layout, not their drawing.
     size_t first = layout.UnitAtByte(layout.ByteAtColumn(editor.LeftColumn));
@@ -34,7 +37,9 @@ void DrawTextRow(const TerminalEditor& editor, int line, int y, const Rect& clip
             break;
         int color = editor.ColorAt(line, unit.Byte);
         bool escaped = unit.Kind == UnitKind::Control || unit.Kind == UnitKind::Invalid;
-        int attribute = color ? ColorAttribute(color) : escaped ? glyph : normal;
+        bool inBlock = unit.Byte >= selectionStart && unit.Byte < selectionEnd;
+        // The plug-in's colours show over the block, the block over the text.
+        int attribute = color ? ColorAttribute(color) : inBlock ? selected : escaped ? glyph : normal;
         PutGlyph(y, clip.Left + x, UnitGlyph(text, unit), unit.Width, attribute, clip);
     }
 }

@@ -13,31 +13,47 @@ enum { DefinedBase = KEY_MAX + 1 };
 struct DefinedSequence {
     const char* Sequence;
     int Code;
+    bool Shift;
 };
 
 // What xterm-like terminals, tmux and the Linux console send for the modified
 // keys that terminfo descriptions often lack.
 const DefinedSequence Sequences[] = {
-    {"\033[1;5H", KeyCtrlHome},     {"\033[1;5F", KeyCtrlEnd},      {"\033[7^", KeyCtrlHome},
-    {"\033[8^", KeyCtrlEnd},        {"\033[5;5~", KeyCtrlPageUp},   {"\033[6;5~", KeyCtrlPageDown},
-    {"\033[Z", KeyBackTab},         {"\033[1~", KeyHome},           {"\033[4~", KeyEnd},
-    {"\033[H", KeyHome},            {"\033[F", KeyEnd},             {"\033OH", KeyHome},
-    {"\033OF", KeyEnd},             {"\033[7~", KeyHome},           {"\033[8~", KeyEnd},
+    {"\033[1;5H", KeyCtrlHome, false},    {"\033[1;5F", KeyCtrlEnd, false},
+    {"\033[7^", KeyCtrlHome, false},      {"\033[8^", KeyCtrlEnd, false},
+    {"\033[5;5~", KeyCtrlPageUp, false},  {"\033[6;5~", KeyCtrlPageDown, false},
+    {"\033[Z", KeyBackTab, false},        {"\033[1~", KeyHome, false},
+    {"\033[4~", KeyEnd, false},           {"\033[H", KeyHome, false},
+    {"\033[F", KeyEnd, false},            {"\033OH", KeyHome, false},
+    {"\033OF", KeyEnd, false},            {"\033[7~", KeyHome, false},
+    {"\033[8~", KeyEnd, false},           {"\033[1;2A", KeyUp, true},
+    {"\033[1;2B", KeyDown, true},         {"\033[1;2C", KeyRight, true},
+    {"\033[1;2D", KeyLeft, true},         {"\033[1;2H", KeyHome, true},
+    {"\033[1;2F", KeyEnd, true},          {"\033[5;2~", KeyPageUp, true},
+    {"\033[6;2~", KeyPageDown, true},
 };
 
 struct CursesKey {
     int Curses;
     int Code;
+    bool Shift;
 };
 
 const CursesKey CursesKeys[] = {
-    {KEY_UP, KeyUp},           {KEY_DOWN, KeyDown},        {KEY_LEFT, KeyLeft},
-    {KEY_RIGHT, KeyRight},     {KEY_HOME, KeyHome},        {KEY_END, KeyEnd},
-    {KEY_PPAGE, KeyPageUp},    {KEY_NPAGE, KeyPageDown},   {KEY_IC, KeyInsert},
-    {KEY_DC, KeyDelete},       {KEY_BACKSPACE, KeyBackspace}, {KEY_ENTER, KeyEnter},
-    {KEY_BTAB, KeyBackTab},    {KEY_RESIZE, KeyResize},    {KEY_FIND, KeyHome},
-    {KEY_SELECT, KeyEnd},      {KEY_A1, KeyHome},          {KEY_C1, KeyEnd},
-    {KEY_A3, KeyPageUp},       {KEY_C3, KeyPageDown},
+    {KEY_UP, KeyUp, false},           {KEY_DOWN, KeyDown, false},
+    {KEY_LEFT, KeyLeft, false},       {KEY_RIGHT, KeyRight, false},
+    {KEY_HOME, KeyHome, false},       {KEY_END, KeyEnd, false},
+    {KEY_PPAGE, KeyPageUp, false},    {KEY_NPAGE, KeyPageDown, false},
+    {KEY_IC, KeyInsert, false},       {KEY_DC, KeyDelete, false},
+    {KEY_BACKSPACE, KeyBackspace, false}, {KEY_ENTER, KeyEnter, false},
+    {KEY_BTAB, KeyBackTab, false},    {KEY_RESIZE, KeyResize, false},
+    {KEY_FIND, KeyHome, false},       {KEY_SELECT, KeyEnd, false},
+    {KEY_A1, KeyHome, false},         {KEY_C1, KeyEnd, false},
+    {KEY_A3, KeyPageUp, false},       {KEY_C3, KeyPageDown, false},
+    {KEY_SR, KeyUp, true},            {KEY_SF, KeyDown, true},
+    {KEY_SLEFT, KeyLeft, true},       {KEY_SRIGHT, KeyRight, true},
+    {KEY_SHOME, KeyHome, true},       {KEY_SEND, KeyEnd, true},
+    {KEY_SPREVIOUS, KeyPageUp, true}, {KEY_SNEXT, KeyPageDown, true},
 };
 
 struct VirtualKeyCode {
@@ -56,12 +72,12 @@ const VirtualKeyCode VirtualKeys[] = {
 Key FromCurses(int c)
 {
     if (c >= DefinedBase && c < DefinedBase + static_cast<int>(sizeof Sequences / sizeof *Sequences))
-        return {Sequences[c - DefinedBase].Code, {}};
+        return {Sequences[c - DefinedBase].Code, {}, Sequences[c - DefinedBase].Shift};
     if (c >= KEY_F(1) && c <= KEY_F(12))
         return {KeyF1 + (c - KEY_F(1)), {}};
     for (const CursesKey& k : CursesKeys)
         if (k.Curses == c)
-            return {k.Code, {}};
+            return {k.Code, {}, k.Shift};
     return {};
 }
 
@@ -175,7 +191,7 @@ int BreakKeyValue(const Key& key)
     if (vk == 0)
         return 0;
     bool capital = key.Code == KeyChar && key.Text.size() == 1 && key.Text[0] >= 'A' && key.Text[0] <= 'Z';
-    if (key.Code == KeyBackTab || capital)
+    if (key.Code == KeyBackTab || capital || key.Shift)
         vk |= BreakKeyShift;
     if (key.Code == KeyCtrl || key.Code == KeyCtrlHome || key.Code == KeyCtrlEnd ||
         key.Code == KeyCtrlPageUp || key.Code == KeyCtrlPageDown)
@@ -192,9 +208,11 @@ EditorKeyEvent MakeEditorKeyEvent(const Key& key)
     event.VirtualKeyCode = static_cast<unsigned short>(VirtualKey(key));
     if (key.Code == KeyChar && key.Text.size() == 1)
         event.Character = static_cast<unsigned char>(key.Text[0]);
-    const unsigned LeftCtrlPressed = 0x0008;
+    const unsigned LeftCtrlPressed = 0x0008, ShiftPressed = 0x0010;
+    if (key.Shift || key.Code == KeyBackTab)
+        event.ControlKeyState |= ShiftPressed;
     if (key.Code == KeyCtrl || key.Code == KeyCtrlHome || key.Code == KeyCtrlEnd ||
         key.Code == KeyCtrlPageUp || key.Code == KeyCtrlPageDown)
-        event.ControlKeyState = LeftCtrlPressed;
+        event.ControlKeyState |= LeftCtrlPressed;
     return event;
 }

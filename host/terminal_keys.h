@@ -40,6 +40,7 @@ enum KeyCode {
 struct Key {
     int Code = KeyNone;
     std::string Text;
+    bool Shift = false;  // cursor keys with Shift, which select
 
     bool Is(int code) const { return Code == code; }
     bool Cancels() const { return Code == KeyEsc || Code == KeyHangUp; }

@@ -42,6 +42,7 @@ const StyleColors Scheme[] = {
     {COLOR_WHITE, COLOR_BLACK, A_BOLD, A_REVERSE},  // ButtonFocus
     {COLOR_WHITE, COLOR_RED, A_BOLD, A_BOLD},       // Warning
     {COLOR_BLACK, COLOR_WHITE, 0, A_REVERSE},       // WarningSelected
+    {COLOR_BLACK, COLOR_CYAN, 0, A_REVERSE},        // Selection
 };
 static_assert(sizeof Scheme / sizeof *Scheme == static_cast<size_t>(Style::Count), "one entry a style");
 

@@ -28,6 +28,7 @@ enum class Style {
     ButtonFocus,
     Warning,      // a warning message box
     WarningSelected,
+    Selection,    // the editor's selected block
     Count
 };
 

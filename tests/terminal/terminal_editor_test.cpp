@@ -115,6 +115,44 @@ TEST_F(EditorTest, CursorKeysMoveWithinTheText)
     EXPECT_FALSE(Editor.Move({KeyF2, {}}));
 }
 
+TEST_F(EditorTest, ShiftSelectsAStreamBlockThePlugInCanRead)
+{
+    auto selection = [this](int n) {
+        EditorLineRecord line{};
+        line.LineNumber = n;
+        Editor.Control(EDITOR_GET_LINE, &line);
+        return std::make_pair(line.SelectionStart, line.SelectionEnd);
+    };
+    auto block = [this] {
+        EditorStateRecord state{};
+        Editor.Control(EDITOR_GET_INFO, &state);
+        return std::make_pair(state.BlockType, state.BlockStartLine);
+    };
+    Editor.GoTo(2, 3);
+    EXPECT_EQ(block(), std::make_pair(0, 0));
+    Editor.Move({KeyDown, {}, true});
+    Editor.Move({KeyDown, {}, true});
+    EXPECT_EQ(block(), std::make_pair(1, 2));
+    EXPECT_EQ(selection(1), std::make_pair(-1, -1));
+    EXPECT_EQ(selection(2), std::make_pair(3, 6));
+    EXPECT_EQ(selection(3), std::make_pair(0, 6));
+    EXPECT_EQ(selection(4), std::make_pair(0, 3));
+    EXPECT_EQ(selection(5), std::make_pair(-1, -1));
+
+    Editor.Move({KeyF2, {}});  // not a cursor key: the block stays
+    EXPECT_EQ(block().first, 1);
+    Editor.Move({KeyRight, {}});  // a cursor key without Shift drops it
+    EXPECT_EQ(block().first, 0);
+    EXPECT_EQ(selection(3), std::make_pair(-1, -1));
+
+    // Upwards, and ending at the start of a line, which then holds nothing.
+    Editor.GoTo(8, 0);
+    Editor.Move({KeyUp, {}, true});
+    EXPECT_EQ(block(), std::make_pair(1, 7));
+    EXPECT_EQ(selection(7), std::make_pair(0, 6));
+    EXPECT_EQ(selection(8), std::make_pair(-1, -1));
+}
+
 TEST(EmptyEditorTest, HasNoLinesAndACursorThatStays)
 {
     TerminalEditor editor;

@@ -100,6 +100,28 @@ expect '"nosuchword"'
 keys Enter
 wait_gone "Could not find the string"
 
+# A block selected with Shift bounds the search: subtract lies outside it, add inside.
+keys C-g
+wait_for "Go to line"
+type_text "9"
+press "Ln 9/23  Col 1" Enter
+press "Ln 13/23  Col 1" S-Down S-Down S-Down S-Down
+screen -e | grep -q $'\e\[46mstatic int add' || fail "the block is not shown"
+press "RegExp search" F3
+keys M-s C-y
+type_text "subtract"
+keys Enter
+wait_for "Could not find the string"
+keys Enter
+wait_gone "Could not find the string"
+press "RegExp search" F3
+keys M-s C-y
+type_text "add"
+keys Enter
+wait_for "Ln 9/23  Col 12"
+press "Ln 9/23  Col 13" Right
+screen -e | grep -q $'\e\[46mstatic int add' && fail "the block stayed after a cursor key"
+
 # F9: copy the C type with Ins, rename it, change its mask, save: the new type is listed.
 cp "$STORE" "$WORK/store.before"
 press "Plug-in configuration" F9
