@@ -65,6 +65,7 @@ const std::vector<std::string> ViewKeys = {
     "Arrows, PgUp/PgDn  move",
     "Home, End          line start, end",
     "Ctrl+Home/End      file start, end",
+    "Shift+cursor keys  select a block",
     "Ctrl+G             go to a line",
     "F2                 plug-in menu",
     "F3                 search",
