@@ -109,6 +109,7 @@ private:
     void MoveFocus(int direction);
     bool Hotkey(const Key& key, int& exit);
     bool HandleKey(const Key& key, int& exit);
+    bool HandleItemKey(const Key& key, int& exit);  // keys for the focused item itself
     void WriteBack(int exit);
 };
 
@@ -380,7 +381,12 @@ bool Dialog::HandleKey(const Key& key, int& exit)
     case KeyF1: ShowHelp(Request.Help.empty() ? "Help" : "Help: " + Request.Help, DialogKeys); return false;
     default: break;
     }
-    if (edit) {
+    return HandleItemKey(key, exit);
+}
+
+bool Dialog::HandleItemKey(const Key& key, int& exit)
+{
+    if (Focus >= 0 && Is(Focus, DI_EDIT)) {
         bool refused = false;
         if (Edits[Focus].HandleKey(key, refused) && refused)
             beep();

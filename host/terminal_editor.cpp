@@ -15,54 +15,49 @@ const std::string& TerminalEditor::Line(int n) const
 int TerminalEditor::Control(int command, void* record)
 {
     switch (command) {
-    case EDITOR_GET_LINE: {
-        auto* line = static_cast<EditorLineRecord*>(record);
-        // -1 names the cursor line, as editors do; other lines past the text read as empty.
-        int n = line->LineNumber < 0 ? CursorLine : line->LineNumber;
-        line->Text = Line(n).c_str();
-        int start = -1, end = -1;
-        if (!SelectionOf(n, start, end))
-            start = end = -1;
-        line->SelectionStart = start;
-        line->SelectionEnd = end;
-        return 1;
-    }
-    case EDITOR_GET_INFO: {
-        auto* state = static_cast<EditorStateRecord*>(record);
-        state->FileName = FileName.c_str();
-        state->Reserved8 = ViewWidth;
-        state->WindowHeight = ViewHeight;
-        state->LineCount = LineCount();
-        state->CursorLine = CursorLine;
-        state->CursorColumn = CursorColumn;
-        // Screen column of the cursor, top line, left column, insert mode.
-        state->Reserved28[0] = ScreenColumnOfCursor();
-        state->Reserved28[1] = TopLine;
-        state->Reserved28[2] = LeftColumn;
-        state->Reserved28[3] = 0;
-        // A stream block, from its first line.
-        state->BlockType = HasSelection() ? 1 : 0;
-        state->BlockStartLine = HasSelection() ? std::min(AnchorLine, CursorLine) : 0;
-        return 1;
-    }
-    case EDITOR_SET_POSITION:
-        SetPosition(*static_cast<EditorPositionRecord*>(record));
-        return 1;
-    case EDITOR_REDRAW:
-        RedrawRequested = true;
-        return 1;
-    case EDITOR_CONVERT_TEXT:
-        // The terminal shows the host's character set as it is.
-        return 1;
+    case EDITOR_GET_LINE: FillLine(*static_cast<EditorLineRecord*>(record)); return 1;
+    case EDITOR_GET_INFO: FillState(*static_cast<EditorStateRecord*>(record)); return 1;
+    case EDITOR_SET_POSITION: SetPosition(*static_cast<EditorPositionRecord*>(record)); return 1;
+    case EDITOR_REDRAW: RedrawRequested = true; return 1;
+    case EDITOR_CONVERT_TEXT: return 1;  // the terminal shows the host's character set as it is
     case EDITOR_ADD_COLOR: {
         auto* color = static_cast<EditorColorRecord*>(record);
         AddColor(color->Line < 0 ? CursorLine : color->Line, color->StartColumn, color->EndColumn,
                  color->Color);
         return 1;
     }
-    default:
-        return 0;
+    default: return 0;
     }
+}
+
+void TerminalEditor::FillLine(EditorLineRecord& line) const
+{
+    // -1 names the cursor line, as editors do; other lines past the text read as empty.
+    int n = line.LineNumber < 0 ? CursorLine : line.LineNumber;
+    line.Text = Line(n).c_str();
+    int start = -1, end = -1;
+    if (!SelectionOf(n, start, end))
+        start = end = -1;
+    line.SelectionStart = start;
+    line.SelectionEnd = end;
+}
+
+void TerminalEditor::FillState(EditorStateRecord& state) const
+{
+    state.FileName = FileName.c_str();
+    state.Reserved8 = ViewWidth;
+    state.WindowHeight = ViewHeight;
+    state.LineCount = LineCount();
+    state.CursorLine = CursorLine;
+    state.CursorColumn = CursorColumn;
+    // Screen column of the cursor, top line, left column, insert mode.
+    state.Reserved28[0] = ScreenColumnOfCursor();
+    state.Reserved28[1] = TopLine;
+    state.Reserved28[2] = LeftColumn;
+    state.Reserved28[3] = 0;
+    // A stream block, from its first line.
+    state.BlockType = HasSelection() ? 1 : 0;
+    state.BlockStartLine = HasSelection() ? std::min(AnchorLine, CursorLine) : 0;
 }
 
 void TerminalEditor::SetPosition(const EditorPositionRecord& p)

@@ -70,6 +70,8 @@ private:
     void MoveHorizontally(int direction);
     bool MoveCursor(int code);
     void SetPosition(const struct EditorPositionRecord& position);
+    void FillLine(struct EditorLineRecord& line) const;
+    void FillState(struct EditorStateRecord& state) const;
 };
 
 #endif
