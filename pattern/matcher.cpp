@@ -419,16 +419,20 @@ int Attempt(int32_t position)
 }
 
 // Tries the start positions from `from` on: only those holding a byte that
-// can begin a match, and the end only when a match can be empty.
+// can begin a match, and the end only when a match can be empty. The memory
+// of failed states is cleared only when an attempt is made.
 int Search(int32_t from)
 {
     const Program& p = engine.program;
     const uint8_t* s = reinterpret_cast<const uint8_t*>(Matcher.SubjectStart);
     const int32_t end = SubjectLength();
     if (p.anchored) {
-        bool cannotStart = !p.nullable && (from >= end || !InMap(p.firstBytes, s[from]));
-        return cannotStart ? 0 : Attempt(from);
+        if (!p.nullable && (from >= end || !InMap(p.firstBytes, s[from])))
+            return 0;
+        ResetSearch();
+        return Attempt(from);
     }
+    bool cleared = false;
     for (int32_t q = from;; q++) {
         if (!p.nullable) {
             while (q < end && !InMap(p.firstBytes, s[q]))
@@ -438,6 +442,8 @@ int Search(int32_t from)
         } else if (q > end) {
             return 0;
         }
+        if (!cleared)
+            ResetSearch(), cleared = true;
         if (Attempt(q))
             return 1;
     }
@@ -475,7 +481,6 @@ int SearchLine(const PatternNode* pattern, const char* subject, int length, cons
     int32_t start = from < subject ? 0 : from > subject + length ? length : static_cast<int32_t>(from - subject);
     try {
         Prepare(pattern);
-        ResetSearch();
         return Search(start);
     } catch (...) {
         // Out of memory: report no match rather than let anything escape.
