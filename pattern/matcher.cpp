@@ -418,6 +418,18 @@ int Attempt(int32_t position)
     return 0;
 }
 
+// The first position from q on holding a byte that can begin a match; end if none.
+int32_t NextStart(const Program& p, const uint8_t* s, int32_t q, int32_t end)
+{
+    if (p.onlyFirstByte >= 0) {
+        const void* found = q < end ? memchr(s + q, p.onlyFirstByte, end - q) : nullptr;
+        return found ? static_cast<int32_t>(static_cast<const uint8_t*>(found) - s) : end;
+    }
+    while (q < end && !InMap(p.firstBytes, s[q]))
+        q++;
+    return q;
+}
+
 // Tries the start positions from `from` on: only those holding a byte that
 // can begin a match, and the end only when a match can be empty. The memory
 // of failed states is cleared only when an attempt is made.
@@ -435,8 +447,7 @@ int Search(int32_t from)
     bool cleared = false;
     for (int32_t q = from;; q++) {
         if (!p.nullable) {
-            while (q < end && !InMap(p.firstBytes, s[q]))
-                q++;
+            q = NextStart(p, s, q, end);
             if (q >= end)
                 return 0;
         } else if (q > end) {

@@ -254,6 +254,12 @@ void FindFirstBytes(Program& p)
             for (uint8_t c : {step.data[0], UpperCase(step.data[0]), LowerCase(step.data[0])})
                 p.firstBytes[c >> 3] |= static_cast<uint8_t>(1u << (c & 7));
     }
+    int members = 0;
+    for (int c = 0; c < 256; c++)
+        if (InMap(p.firstBytes, static_cast<uint8_t>(c)))
+            members++, p.onlyFirstByte = c;
+    if (members != 1)
+        p.onlyFirstByte = -1;
 }
 
 }  // namespace

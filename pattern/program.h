@@ -62,6 +62,7 @@ struct Program {
     bool anchored = false;    // the first node is LineStart: one attempt only
     bool nullable = false;    // a match can start without consuming (no start filter then)
     uint8_t firstBytes[32] = {};  // bytes that can begin a match when not nullable
+    int onlyFirstByte = -1;       // the one byte in firstBytes, if there is just one
 };
 
 // Fills `program` from the list starting at `first`.
