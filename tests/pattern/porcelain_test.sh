@@ -1,5 +1,6 @@
 #!/bin/sh
-# The porcelain output of `stringslist match` and `stringslist expand`, byte for byte.
+# The porcelain output of `stringslist match` and `stringslist expand`, byte for byte,
+# and the main points of their friendly output.
 # Usage: porcelain_test.sh PATH/TO/stringslist
 program=${1:?usage: porcelain_test.sh STRINGSLIST}
 failures=0
@@ -36,6 +37,13 @@ check expand-lone-backslash 'status=-1 len=0 hex=\n' 0 'ab\n' expand --porcelain
 check expand-cut-short 'status=0 len=0 hex=\n' 0 'ab\n' expand --porcelain a '\x4'
 check expand-bytes 'status=0 len=3 hex=00ff0a\n' 0 'a\n' expand --porcelain a '\d000\xff\n'
 check expand-error '' 2 'a\n' expand --porcelain '{}' x
+
+# The friendly forms: grep-like lines, the groups below, -i, the place of a compile error.
+check friendly-match '2:xABC\n    \\1 2-3 "B"\n' 0 'no\nxABC\n' match -i 'a(b)c'
+check friendly-none '' 1 'no\n' match abc
+check friendly-expand '1:<B>\n' 0 'xABC\n' expand '(\w)C' '<\1>'
+printf 'a\n' | "$program" match 'ab**c' 2>&1 >/dev/null | grep -q 'stopped reading here' || {
+    echo "FAIL friendly error"; failures=$((failures + 1)); }
 
 printf 'a\n' | "$program" match --porcelain 'a**' 2>&1 >/dev/null | grep -qx error || {
     echo "FAIL error message"; failures=$((failures + 1)); }
