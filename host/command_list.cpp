@@ -8,7 +8,6 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <fstream>
 #include <string>
 #include <vector>
 
@@ -16,6 +15,7 @@
 #include "host/plugin_library.h"
 #include "host/porcelain.h"
 #include "host/scripted_host.h"
+#include "host/text_lines.h"
 #include "platform/registry_store.h"
 
 namespace {
@@ -90,25 +90,6 @@ bool ParseListOptions(int argc, char** argv, ListOptions& options)
 // The file as editor lines: split at LF, a CR before the LF dropped, a final
 // line end adding no line, every other byte kept. Read line by line, so the
 // file is never held twice.
-bool ReadLines(const std::string& path, std::vector<std::string>& lines)
-{
-    std::ifstream in(path, std::ios::binary);
-    if (!in) {
-        std::fprintf(stderr, "stringslist: cannot read %s: %s\n", path.c_str(), std::strerror(errno));
-        return false;
-    }
-    for (std::string line; std::getline(in, line);) {
-        if (!line.empty() && line.back() == '\r' && !in.eof())
-            line.pop_back();
-        lines.push_back(std::move(line));
-    }
-    if (in.bad()) {
-        std::fprintf(stderr, "stringslist: cannot read %s: %s\n", path.c_str(), std::strerror(errno));
-        return false;
-    }
-    return true;
-}
-
 // The host's menu service answers --choose K only when K is an index of the menu.
 ScriptedHost* MenuHost;  // the host of the run
 int MenuChoice = -1;
@@ -244,11 +225,13 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
         return 2;
     }
     ScriptedHost host;
-    if (!ReadLines(options.File, host.Editor.Lines))
+    std::string error;
+    if (!ReadTextLines(options.File, host.Editor.Lines, error)) {
+        std::fprintf(stderr, "stringslist: %s\n", error.c_str());
         return 1;
+    }
     // The plug-in reads a store it cannot parse as empty; say what is wrong instead.
     RegFileDocument store;
-    std::string error;
     if (!ReadRegistryStore(store, error)) {
         std::fprintf(stderr, "stringslist: the file-type store cannot be read: %s\n", error.c_str());
         return 1;

@@ -1,6 +1,8 @@
 // Reading the viewed file; see terminal_file.h.
 #include "host/terminal_file.h"
 
+#include "host/text_lines.h"
+
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -14,21 +16,6 @@ std::string Reason(const std::string& path)
 }
 
 }  // namespace
-
-void SplitLines(const std::string& text, std::vector<std::string>& lines)
-{
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        size_t length = end - start;
-        if (end < text.size() && length && text[end - 1] == '\r')
-            length--;
-        lines.push_back(text.substr(start, length));
-        start = end + 1;
-    }
-}
 
 bool ReadViewedFile(const std::string& path, ViewedFile& file, std::string& error)
 {
@@ -51,23 +38,13 @@ bool ReadViewedFile(const std::string& path, ViewedFile& file, std::string& erro
                 std::to_string(ViewedFileLimit >> 20) + " MiB)";
         return false;
     }
-    FILE* in = std::fopen(path.c_str(), "rb");
-    if (!in) {
-        error = Reason(path);
+    if (!ReadTextLines(path, file.Lines, error))
         return false;
+    // A NUL near the start marks a binary file; the plug-in sees each line up to its first NUL.
+    size_t seen = 0;
+    for (size_t i = 0; i < file.Lines.size() && seen < 65536 && !file.Binary; i++) {
+        file.Binary = file.Lines[i].find('\0') != std::string::npos;
+        seen += file.Lines[i].size() + 1;
     }
-    std::string text;
-    char buffer[65536];
-    size_t n;
-    while ((n = std::fread(buffer, 1, sizeof buffer, in)) > 0 && text.size() <= ViewedFileLimit)
-        text.append(buffer, n);
-    bool failed = std::ferror(in);
-    std::fclose(in);
-    if (failed || text.size() > ViewedFileLimit) {
-        error = failed ? Reason(path) : path + " grew too large while it was read";
-        return false;
-    }
-    file.Binary = text.find('\0') < 65536;
-    SplitLines(text, file.Lines);
     return true;
 }

@@ -17,6 +17,4 @@ enum : long long { ViewedFileLimit = 256LL << 20 };
 
 bool ReadViewedFile(const std::string& path, ViewedFile& file, std::string& error);
 
-void SplitLines(const std::string& text, std::vector<std::string>& lines);
-
 #endif
