@@ -40,6 +40,19 @@ int DigitValue(uint8_t c, int radix)
     return value >= 0 && value < radix ? value : -1;
 }
 
+int ReadDigits(const char*& position, int digits, int radix)
+{
+    int value = 0;
+    for (int i = 0; i < digits; i++) {
+        int digit = DigitValue(static_cast<uint8_t>(*position), radix);
+        if (digit < 0)
+            return -1;
+        value = value * radix + digit;
+        position++;
+    }
+    return value % 256;
+}
+
 bool AddClass(uint8_t* map, char e)
 {
     for (const ClassEntry& entry : Classes)

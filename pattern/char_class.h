@@ -18,6 +18,10 @@ inline bool InMap(const uint8_t* map, uint8_t c) { return (map[c >> 3] >> (c & 7
 // The value of digit c in radix 8, 10 or 16 (letters of either case); -1 if c is none.
 int DigitValue(uint8_t c, int radix);
 
+// Reads exactly `digits` digits of `radix` at position and advances past them:
+// the value modulo 256, or -1 when one is missing or of another base.
+int ReadDigits(const char*& position, int digits, int radix);
+
 // Adds the members of class escape \e (s S d D w W U L) to a 32-byte map;
 // false when e names no class.
 bool AddClass(uint8_t* map, char e);

@@ -165,22 +165,6 @@ bool ApplyOperator(Sequence& sequence, char op)
     return true;
 }
 
-// Reads \o, \N or \x digits; -1 when one is missing or of the wrong base.
-int ReadNumber(const char*& position, char base)
-{
-    int digits = base == 'x' ? 2 : 3;
-    int radix = base == 'o' ? 8 : base == 'N' ? 10 : 16;
-    int value = 0;
-    for (int i = 0; i < digits; i++) {
-        int digit = DigitValue(static_cast<uint8_t>(*position), radix);
-        if (digit < 0)
-            return -1;
-        value = value * radix + digit;
-        position++;
-    }
-    return value % 256;
-}
-
 // The control characters of \a \b \f \n \r \t \v; -1 for other letters.
 int ControlEscape(char c)
 {
@@ -193,8 +177,12 @@ int ControlEscape(char c)
 // The character of an escape that stands for one character; -1 on error.
 int EscapedCharacter(const char*& position, char c)
 {
-    if (c == 'o' || c == 'N' || c == 'x')
-        return ReadNumber(position, c);
+    if (c == 'o')
+        return ReadDigits(position, 3, 8);
+    if (c == 'N')
+        return ReadDigits(position, 3, 10);
+    if (c == 'x')
+        return ReadDigits(position, 2, 16);
     int control = ControlEscape(c);
     return control >= 0 ? control : static_cast<uint8_t>(c);
 }

@@ -33,22 +33,6 @@ unsigned CaseBit(char c)
     }
 }
 
-// Reads the digits of \x, \d or \o; -1 when one is missing or of the wrong base.
-int ReadByte(const char*& position, char escape)
-{
-    int digits = escape == 'x' ? 2 : 3;
-    int radix = escape == 'x' ? 16 : escape == 'd' ? 10 : 8;
-    int value = 0;
-    for (int i = 0; i < digits; i++) {
-        int digit = DigitValue(static_cast<uint8_t>(*position), radix);
-        if (digit < 0)
-            return -1;
-        value = value * radix + digit;
-        position++;
-    }
-    return value % 256;
-}
-
 struct Output {
     char* text = nullptr;
     int length = 0;
@@ -85,7 +69,7 @@ bool ExpandEscape(Output& out, const char*& position, const char* subject, const
     } else if (c == 'E' || c == 'e') {
         out.caseState &= ~unsigned(UpperAll | LowerAll);
     } else if (c == 'x' || c == 'd' || c == 'o') {
-        int value = ReadByte(position, c);
+        int value = c == 'x' ? ReadDigits(position, 2, 16) : ReadDigits(position, 3, c == 'd' ? 10 : 8);
         if (value < 0)
             return false;
         out.AddByte(value);
