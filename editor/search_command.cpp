@@ -14,6 +14,7 @@
 
 #include "editor/editor_access.h"
 #include "editor/search_dialog.h"
+#include "frame/host_services.h"
 #include "frame/plugin.h"
 #include "pattern/pattern.h"
 
@@ -36,11 +37,6 @@ struct LineSpan {
     int Start;
     int End;
 };
-
-void CopyText(char* buffer, size_t size, const char* text)
-{
-    std::snprintf(buffer, size, "%s", text ? text : "");
-}
 
 // Appends text to out, each character the pattern language gives a meaning escaped.
 size_t AppendEscaped(char* out, size_t length, const char* text)

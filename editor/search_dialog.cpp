@@ -2,7 +2,6 @@
 // template numbers per dialog, and the row arithmetic that lays them out.
 #include "editor/search_dialog.h"
 
-#include <cstdio>
 #include <cstring>
 #include <new>
 
@@ -10,34 +9,23 @@
 
 namespace {
 
-// A dialog item as written in the table: y1 is a row offset from the item
-// placed before it (template 0, always first, gives its own row).
-struct ItemTemplate {
-    int Type;
-    int X1, Y1, X2;
-    int Focus;
-    int Selected;         // check boxes
-    const char* History;  // edit fields
-    unsigned Flags;
-    int DefaultButton;
-    const char* Text;
-};
-
-const ItemTemplate ItemTemplates[] = {
-    {DI_DOUBLE_FRAME, 3, 1, 66, 0, 0, nullptr, 0x400, 0, "RegExp search"},
-    {DI_LABEL, 5, 1, 65, 0, 0, nullptr, 0, 0, "&Search for"},
-    {DI_EDIT, 5, 1, 64, 1, 0, "SearchText", 0x40400, 0, ""},
-    {DI_LABEL, 5, 1, 65, 0, 0, nullptr, 0, 0, "&Replace with"},
-    {DI_EDIT, 5, 1, 64, 1, 0, "ReplaceText", 0x40400, 0, ""},
-    {DI_LABEL, 5, 1, 64, 0, 0, nullptr, 0x10000, 0, ""},
-    {DI_CHECKBOX, 5, 1, 35, 0, 1, nullptr, 0x400, 0, "Regular e&xpressions"},
-    {DI_CHECKBOX, 5, 1, 35, 0, 1, nullptr, 0x400, 0, "Re&verse search"},
-    {DI_CHECKBOX, 35, -1, 64, 0, 1, nullptr, 0x400, 0, "&Case sensitive"},
-    {DI_CHECKBOX, 35, 1, 64, 0, 1, nullptr, 0x400, 0, "&Whole words"},
-    {DI_CHECKBOX, 35, 1, 64, 0, 1, nullptr, 0x400, 0, "&Promt on replace"},
-    {DI_LABEL, 5, 1, 64, 0, 0, nullptr, 0x10000, 0, ""},
-    {DI_BUTTON, 25, 1, 33, 0, 0, nullptr, 0x10000, 1, "Search"},
-    {DI_BUTTON, 37, 0, 45, 0, 0, nullptr, 0x10000, 0, "Cancel"},
+// The item templates. Y1 is a row offset from the item placed before it
+// (template 0, always first, gives its own row); every Y2 is computed.
+const DialogItemTemplate ItemTemplates[] = {
+    {DI_DOUBLE_FRAME, 3, 1, 66, 0, 0, 0, nullptr, 0x400, 0, "RegExp search"},
+    {DI_LABEL, 5, 1, 65, 0, 0, 0, nullptr, 0, 0, "&Search for"},
+    {DI_EDIT, 5, 1, 64, 0, 1, 0, "SearchText", 0x40400, 0, ""},
+    {DI_LABEL, 5, 1, 65, 0, 0, 0, nullptr, 0, 0, "&Replace with"},
+    {DI_EDIT, 5, 1, 64, 0, 1, 0, "ReplaceText", 0x40400, 0, ""},
+    {DI_LABEL, 5, 1, 64, 0, 0, 0, nullptr, 0x10000, 0, ""},
+    {DI_CHECKBOX, 5, 1, 35, 0, 0, 1, nullptr, 0x400, 0, "Regular e&xpressions"},
+    {DI_CHECKBOX, 5, 1, 35, 0, 0, 1, nullptr, 0x400, 0, "Re&verse search"},
+    {DI_CHECKBOX, 35, -1, 64, 0, 0, 1, nullptr, 0x400, 0, "&Case sensitive"},
+    {DI_CHECKBOX, 35, 1, 64, 0, 0, 1, nullptr, 0x400, 0, "&Whole words"},
+    {DI_CHECKBOX, 35, 1, 64, 0, 0, 1, nullptr, 0x400, 0, "&Promt on replace"},
+    {DI_LABEL, 5, 1, 64, 0, 0, 0, nullptr, 0x10000, 0, ""},
+    {DI_BUTTON, 25, 1, 33, 0, 0, 0, nullptr, 0x10000, 1, "Search"},
+    {DI_BUTTON, 37, 0, 45, 0, 0, 0, nullptr, 0x10000, 0, "Cancel"},
 };
 
 const int SearchTemplates[] = {0, 1, 2, 5, 6, 7, 8, 9, 11, 12, 13};
@@ -63,24 +51,6 @@ enum {
 
 const int DialogWidth = 70;
 
-PluginDialogItem MakeItem(const ItemTemplate& t)
-{
-    PluginDialogItem item{};
-    item.Type = t.Type;
-    item.X1 = t.X1;
-    item.Y1 = t.Y1;
-    item.X2 = t.X2;
-    item.Focus = t.Focus;
-    if (t.History)
-        item.History = t.History;
-    else
-        item.Selected = t.Selected;
-    item.Flags = t.Flags;
-    item.DefaultButton = t.DefaultButton;
-    std::snprintf(item.Data, sizeof item.Data, "%s", t.Text);
-    return item;
-}
-
 }  // namespace
 
 CSearchDialog::CSearchDialog() : ItemCount(0), Items(nullptr), HelpTopic()
@@ -102,7 +72,7 @@ void CSearchDialog::BuildItems(int count, const int* templates)
     if (!Items)
         return;
     for (int k = 0; k < count; k++)
-        Items[k] = MakeItem(ItemTemplates[templates[k]]);
+        Items[k] = MakeDialogItem(ItemTemplates[templates[k]]);
     // Every item after the frame takes one row; the frame closes one row below the last.
     for (int k = 1; k < count; k++) {
         Items[k].Y1 += Items[k - 1].Y1;
@@ -113,7 +83,7 @@ void CSearchDialog::BuildItems(int count, const int* templates)
 
 void CSearchDialog::SetHelpTopic(const char* topic)
 {
-    std::snprintf(HelpTopic, sizeof HelpTopic, "%s", topic);
+    CopyText(HelpTopic, sizeof HelpTopic, topic);
 }
 
 void CSearchDialog::SetItemText(int item, const char* text)

@@ -1,5 +1,6 @@
 #include "frame/host_services.h"
 
+#include <cstdio>
 #include <cstring>
 #include <string>
 
@@ -18,4 +19,28 @@ void CopyStartupInfo(const PluginStartupInfo* info)
 const char* GetRegistryRoot()
 {
     return RegistryRoot.c_str();
+}
+
+void CopyText(char* buffer, size_t size, const char* text)
+{
+    std::snprintf(buffer, size, "%s", text ? text : "");
+}
+
+PluginDialogItem MakeDialogItem(const DialogItemTemplate& t)
+{
+    PluginDialogItem item{};
+    item.Type = t.Type;
+    item.X1 = t.X1;
+    item.Y1 = t.Y1;
+    item.X2 = t.X2;
+    item.Y2 = t.Y2;
+    item.Focus = t.Focus;
+    if (t.History)
+        item.History = t.History;
+    else
+        item.Selected = t.Selected;
+    item.Flags = t.Flags;
+    item.DefaultButton = t.DefaultButton;
+    CopyText(item.Data, sizeof item.Data, t.Text);
+    return item;
 }

@@ -2,7 +2,6 @@
 // deleted with the break keys. Every action writes to the registry at once,
 // and the menu is built afresh from the registry after each one, so it always
 // shows what is stored. Only the last position survives between showings.
-#include <cstdio>
 #include <vector>
 
 #include "frame/host_services.h"
@@ -26,7 +25,7 @@ const MenuAction BreakActions[] = {EditType, DeleteType, CopyType, EditType, Edi
 PluginMenuItem MenuEntry(const char* text)
 {
     PluginMenuItem item{};
-    std::snprintf(item.Text, sizeof item.Text, "%s", text);
+    CopyText(item.Text, sizeof item.Text, text);
     return item;
 }
 

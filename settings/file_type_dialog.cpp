@@ -22,33 +22,23 @@ enum {
     DialogHeight = 17,
 };
 
-struct DialogRow {
-    int Type;
-    int X1, Y1, X2, Y2;
-    const char* Text;
-    const char* History;  // edit fields only
-    unsigned Flags;
-    int Focus;
-    int DefaultButton;
-};
-
-const DialogRow FileTypeDialog[DialogItemCount] = {
-    {DI_DOUBLE_FRAME, 3, 1, 66, 15, "ProcList search", nullptr, 0, 0, 0},
-    {DI_LABEL, 5, 2, 65, 2, "&File type", nullptr, 0, 0, 0},
-    {DI_EDIT, 5, 3, 64, 3, "", "RegExpFileTypeHistory", DIF_HISTORY, 1, 0},
-    {DI_LABEL, 5, 4, 65, 4, "File &mask", nullptr, 0, 0, 0},
-    {DI_EDIT, 5, 5, 64, 5, "", "RegExpFileMaskHistory", DIF_HISTORY, 0, 0},
-    {DI_LABEL, 5, 6, 65, 6, "&Regular expression", nullptr, 0, 0, 0},
-    {DI_EDIT, 5, 7, 64, 7, "", "RegExpHistory", DIF_HISTORY, 0, 0},
-    {DI_LABEL, 5, 8, 65, 8, "&Presentation expression", nullptr, 0, 0, 0},
-    {DI_EDIT, 5, 9, 64, 9, "", "RegExpPresetnHistory", DIF_HISTORY, 0, 0},
-    {DI_LABEL, 5, 10, 64, 10, "", nullptr, DIF_SEPARATOR, 0, 0},
-    {DI_CHECKBOX, 5, 11, 35, 11, "&select from cursor", nullptr, 0, 0, 0},
-    {DI_CHECKBOX, 40, 11, 65, 11, "sort &items", nullptr, 0, 0, 0},
-    {DI_CHECKBOX, 5, 12, 35, 12, "shift &unused parameters in presentation string", nullptr, 0, 0, 0},
-    {DI_LABEL, 5, 13, 64, 13, "", nullptr, DIF_SEPARATOR, 0, 0},
-    {DI_BUTTON, 24, 14, 33, 14, "Save", nullptr, 0, 0, 1},
-    {DI_BUTTON, 37, 14, 49, 14, "Cancel", nullptr, 0, 0, 0},
+const DialogItemTemplate FileTypeDialog[DialogItemCount] = {
+    {DI_DOUBLE_FRAME, 3, 1, 66, 15, 0, 0, nullptr, 0, 0, "ProcList search"},
+    {DI_LABEL, 5, 2, 65, 2, 0, 0, nullptr, 0, 0, "&File type"},
+    {DI_EDIT, 5, 3, 64, 3, 1, 0, "RegExpFileTypeHistory", DIF_HISTORY, 0, ""},
+    {DI_LABEL, 5, 4, 65, 4, 0, 0, nullptr, 0, 0, "File &mask"},
+    {DI_EDIT, 5, 5, 64, 5, 0, 0, "RegExpFileMaskHistory", DIF_HISTORY, 0, ""},
+    {DI_LABEL, 5, 6, 65, 6, 0, 0, nullptr, 0, 0, "&Regular expression"},
+    {DI_EDIT, 5, 7, 64, 7, 0, 0, "RegExpHistory", DIF_HISTORY, 0, ""},
+    {DI_LABEL, 5, 8, 65, 8, 0, 0, nullptr, 0, 0, "&Presentation expression"},
+    {DI_EDIT, 5, 9, 64, 9, 0, 0, "RegExpPresetnHistory", DIF_HISTORY, 0, ""},
+    {DI_LABEL, 5, 10, 64, 10, 0, 0, nullptr, DIF_SEPARATOR, 0, ""},
+    {DI_CHECKBOX, 5, 11, 35, 11, 0, 0, nullptr, 0, 0, "&select from cursor"},
+    {DI_CHECKBOX, 40, 11, 65, 11, 0, 0, nullptr, 0, 0, "sort &items"},
+    {DI_CHECKBOX, 5, 12, 35, 12, 0, 0, nullptr, 0, 0, "shift &unused parameters in presentation string"},
+    {DI_LABEL, 5, 13, 64, 13, 0, 0, nullptr, DIF_SEPARATOR, 0, ""},
+    {DI_BUTTON, 24, 14, 33, 14, 0, 0, nullptr, 0, 1, "Save"},
+    {DI_BUTTON, 37, 14, 49, 14, 0, 0, nullptr, 0, 0, "Cancel"},
 };
 
 struct ValueField {
@@ -66,29 +56,10 @@ struct FlagBox {
 };
 const FlagBox FlagBoxes[] = {{10, SelectFromCursor}, {11, SortItems}, {12, ShiftUnusedParameters}};
 
-void CopyText(char* buffer, size_t size, const char* text)
-{
-    std::snprintf(buffer, size, "%s", text ? text : "");
-}
-
 void BuildDialog(PluginDialogItem* items)
 {
-    for (int i = 0; i < DialogItemCount; i++) {
-        const DialogRow& row = FileTypeDialog[i];
-        PluginDialogItem& item = items[i];
-        std::memset(&item, 0, sizeof item);
-        item.Type = row.Type;
-        item.X1 = row.X1;
-        item.Y1 = row.Y1;
-        item.X2 = row.X2;
-        item.Y2 = row.Y2;
-        item.Focus = row.Focus;
-        if (row.History)
-            item.History = row.History;
-        item.Flags = row.Flags;
-        item.DefaultButton = row.DefaultButton;
-        CopyText(item.Data, sizeof item.Data, row.Text);
-    }
+    for (int i = 0; i < DialogItemCount; i++)
+        items[i] = MakeDialogItem(FileTypeDialog[i]);
 }
 
 // A type that does not exist leaves the fields empty; it is not created, so
