@@ -272,8 +272,8 @@ void PrintImported(const std::vector<RegFileKey>& types, size_t ignored, const c
     if (ignored)
         std::fprintf(stderr, "stringslist: %s: %zu keys with values but not of the form "
                              "...\\RegExp\\FileTypes\\NAME were left out\n", file, ignored);
-    std::printf("Imported %zu file types into %s: %s\n", types.size(), RegistryStorePath().c_str(),
-                names.c_str());
+    std::printf("Imported %zu file type%s into %s: %s\n", types.size(), types.size() == 1 ? "" : "s",
+                RegistryStorePath().c_str(), names.c_str());
 }
 
 int ImportTypes(const char* file)
