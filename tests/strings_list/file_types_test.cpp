@@ -1,6 +1,9 @@
 // Which file type a file gets: masks searched in the name, the first type in
 // the registry's order winning, and the values of a type read as the
 // strings list uses them.
+#include <algorithm>
+#include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -92,6 +95,20 @@ TEST_F(FileTypesTest, UnknownFlagBitsDoNotDisturbTheKnownOnes)
     RunList();
     EXPECT_EQ(MenuTexts(), (std::vector<std::string>{"a", "b"}));
     EXPECT_EQ(Host.Menus[0].SelectedIndex(), 0);
+}
+
+TEST_F(FileTypesTest, RegistryRootOutlivesTheHostsBlock)
+{
+    AddNamed("T", "\\.t$");
+    // The host hands over a block and a root string that it then reuses.
+    auto root = std::make_unique<std::string>(Types.RegistryRoot());
+    auto block = std::make_unique<PluginStartupInfo>(*Host.StartupInfo(root->c_str()));
+    Plugin().SetStartupInfo(block.get());
+    std::fill(root->begin(), root->end(), 'x');
+    root.reset();
+    std::memset(block.get(), 0xEE, sizeof *block);
+    block.reset();
+    EXPECT_EQ(TypeFor("a.t"), "T");
 }
 
 }  // namespace
