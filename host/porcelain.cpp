@@ -1,3 +1,4 @@
+// Machine-readable output: C-style escapes and TAB-joined fields, one line per call.
 #include "host/porcelain.h"
 
 namespace {

@@ -159,6 +159,12 @@ TEST_F(ScanTest, LongLinesAreSearchedUpTo1023Characters)
     // The B at column 1023 lies beyond the searched part; the second line's match entirely so.
     EXPECT_EQ(MenuTexts(), (std::vector<std::string>{"[A]"}));
 
+    // The line is searched where the host keeps it: its end and a word's end
+    // are at the cut, not at the B that follows it in memory.
+    Types.Add("T", "\\.t$", "(A)>$", "[\\1]");
+    RunList();
+    EXPECT_EQ(MenuTexts(), (std::vector<std::string>{"[A]"}));
+
     Types.Add("T", "\\.t$", "A");  // no template: the item is the whole line, the menu shows 127 bytes
     RunList();
     ASSERT_EQ(MenuTexts().size(), 1u);
