@@ -30,6 +30,7 @@ const char Usage[] =
 
 const uint32_t RegSz = 1, RegDword = 4;
 const size_t TypeNameSize = 64;  // the plug-in reads type names into 64 bytes
+const size_t ValueTextLimit = 511;  // longer texts the plug-in reads as empty
 
 const KeyPath TablePath = {"HKEY_CURRENT_USER", "Software", "stringslist", "RegExp", "FileTypes"};
 
@@ -268,6 +269,12 @@ void PrintImported(const std::vector<RegFileKey>& types, size_t ignored, const c
         if (type.Path.back().size() >= TypeNameSize)
             std::fprintf(stderr, "stringslist: warning: the type name %s has 64 characters or more; "
                                  "the plug-in skips it\n", Printable(type.Path.back()).c_str());
+        for (const RegFileValue& value : type.Values)
+            if (value.Type == RegSz && value.Data.size() > ValueTextLimit)
+                std::fprintf(stderr, "stringslist: warning: %s of %s has %zu characters; the plug-in "
+                                     "reads at most %zu and takes a longer one as empty\n",
+                             Printable(value.Name).c_str(), Printable(type.Path.back()).c_str(),
+                             value.Data.size(), ValueTextLimit);
     }
     if (ignored)
         std::fprintf(stderr, "stringslist: %s: %zu keys with values but not of the form "
@@ -345,6 +352,9 @@ bool ParseSetOptions(int argc, char** argv, std::vector<RegFileValue>& values)
         RegFileValue value{option->Value, option->Type, argv[++i]};
         if (option->Type == RegDword && !ParseFlags(argv[i], value.Data))
             return UsageError("--flags needs a number from 0 to 4294967295 (or 0x...)"), false;
+        if (option->Type == RegSz && value.Data.size() > ValueTextLimit)
+            return UsageError(std::string(argv[i - 1]) + " takes at most " + std::to_string(ValueTextLimit) +
+                              " characters: the plug-in would read a longer text as empty"), false;
         values.push_back(value);
     }
     return true;
