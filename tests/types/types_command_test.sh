@@ -57,6 +57,9 @@ run 2 set C --colour red
 run 1 set "$(printf 'x%.0s' {1..64})" --rx y
 contains err "shorter than 64"
 run 1 set 'a\b'
+run 2 set C --rx "$(printf 'y%.0s' {1..512})"    # the plug-in would read it as empty
+contains err "at most 511 characters"
+contains "$store" '"RX"="^(\\w+)\\("'
 run 1 delete Nothing
 contains err "no file type named Nothing"
 
