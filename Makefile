@@ -10,6 +10,8 @@ FUZZ_SECONDS ?= 60
 FUZZ_FLAGS ?=
 CTEST := ctest --output-on-failure -j $(JOBS)
 
+MAKEFLAGS += --no-print-directory
+
 .PHONY: all demo test deps native win32 asan wineprefix bench fuzz fuzz-build fuzz-run clean
 
 all: native
@@ -72,7 +74,11 @@ bench: $(NATIVE)/CMakeCache.txt
 	@cmake --build $(NATIVE) --target strings_list_bench -j $(JOBS)
 	@$(NATIVE)/bin/strings_list_bench --corpus=$(NATIVE)/bench/corpus.txt $(BENCH_ARGS)
 
-demo: native
+# The build's own lines are shown only when it fails.
+demo:
+	@mkdir -p $(BUILD)
+	@echo "building $(NATIVE) (log: $(BUILD)/demo-build.log)"
+	@$(MAKE) --no-print-directory native > $(BUILD)/demo-build.log 2>&1 || { tail -40 $(BUILD)/demo-build.log; exit 1; }
 	@scripts/demo $(NATIVE)
 
 clean:
