@@ -98,7 +98,9 @@ int RunExpandCommand(const ProgramOptions&, int argc, char** argv)
 {
     bool porcelain = argc > 0 && !std::strcmp(argv[0], "--porcelain");
     int first = porcelain ? 1 : 0;
-    if (first < argc && !std::strcmp(argv[first], "--"))
+    // The porcelain form's pattern and template are its last two arguments, so
+    // "--" is a separator there only when two more follow.
+    if (first < argc && !std::strcmp(argv[first], "--") && (!porcelain || argc - first == 3))
         first++;
     if (argc - first < 2 || (porcelain && argc - first != 2)) {
         std::fprintf(stderr, "%s", Usage);

@@ -36,25 +36,48 @@ bool ParseNumber(const char* text, int low, int high, int& value)
     return true;
 }
 
+// Takes one option at argv[i], advancing i past its value; false for anything else.
+bool ParseOption(int argc, char** argv, int& i, MatchOptions& o)
+{
+    int value = 0;
+    if (!std::strcmp(argv[i], "--porcelain"))
+        o.porcelain = true;
+    else if (!std::strcmp(argv[i], "-i"))
+        o.mode = 0;
+    else if (!std::strcmp(argv[i], "--mode") && i + 1 < argc && ParseNumber(argv[i + 1], 0, 1, value))
+        o.mode = static_cast<unsigned>(value), i++;
+    else if (!std::strcmp(argv[i], "--from") && i + 1 < argc && ParseNumber(argv[i + 1], 0, 1 << 30, value))
+        o.from = value, i++;
+    else
+        return false;
+    return true;
+}
+
+// The porcelain form has no files, so its pattern is always the last argument:
+// any text, "--" or "-a" included, can be a pattern there.
+bool ParsePorcelain(int argc, char** argv, MatchOptions& o)
+{
+    int last = argc - 1;
+    for (int i = 0; i < last; i++)
+        if (!(!std::strcmp(argv[i], "--") && i == last - 1) && !ParseOption(last, argv, i, o))
+            return false;
+    o.pattern = argv[last];
+    return o.porcelain;
+}
+
 bool ParseOptions(int argc, char** argv, MatchOptions& o)
 {
+    if (argc > 0 && ParsePorcelain(argc, argv, o))
+        return true;
+    o = MatchOptions();
     int i = 0;
     for (; i < argc && argv[i][0] == '-' && argv[i][1]; i++) {
-        int value = 0;
         if (!std::strcmp(argv[i], "--")) {
             i++;
             break;
-        } else if (!std::strcmp(argv[i], "--porcelain")) {
-            o.porcelain = true;
-        } else if (!std::strcmp(argv[i], "-i")) {
-            o.mode = 0;
-        } else if (!std::strcmp(argv[i], "--mode") && i + 1 < argc && ParseNumber(argv[i + 1], 0, 1, value)) {
-            o.mode = static_cast<unsigned>(value), i++;
-        } else if (!std::strcmp(argv[i], "--from") && i + 1 < argc && ParseNumber(argv[i + 1], 0, 1 << 30, value)) {
-            o.from = value, i++;
-        } else {
-            return false;
         }
+        if (!ParseOption(argc, argv, i, o))
+            return false;
     }
     if (i == argc)
         return false;

@@ -31,6 +31,12 @@ check cr-kept '0:1-2\n' 0 'a\r\n' match --porcelain '.$'
 check nul-kept '0:2-3\n' 0 'a\000b\n' match --porcelain b
 check no-input '' 0 '' match --porcelain a
 check error '' 2 'a\n' match --porcelain 'a**'
+# The porcelain pattern is the last argument, whatever it looks like.
+check dash-pattern '0:1-3\n' 0 'x-ay\n' match --porcelain -a
+check dashes-pattern '0:1-3\nnomatch\n' 0 'x--y\nx-y\n' match --porcelain --
+check option-pattern '0:1-7\n' 0 'x--mode\n' match --porcelain --mode 0 -- --mode
+check expand-dashes 'status=0 len=1 hex=54\n' 0 'x--y\n' expand --porcelain -- T
+check expand-separator 'status=0 len=2 hex=2d2d\n' 0 'x--y\n' expand --porcelain -- -- '\0'
 check expand 'status=0 len=5 hex=576f726c64\nnomatch\n' 0 'hello World\n!\n' \
     expand --porcelain '(\w+) (\w+)' '\u\L\2'
 check expand-lone-backslash 'status=-1 len=0 hex=\n' 0 'ab\n' expand --porcelain a 'x\'
