@@ -54,37 +54,45 @@ const NumberOption NumberOptions[] = {
     {"--choose", INT_MIN, &ListOptions::ChooseIndex},
 };
 
+bool IsOptionName(const char* arg)
+{
+    for (const NumberOption& o : NumberOptions)
+        if (!std::strcmp(arg, o.Name))
+            return true;
+    return !std::strcmp(arg, "--porcelain");
+}
+
+// FILE is always the last argument, so any name, one that begins with "-"
+// included, can be a FILE; options stand before it. A last argument that is an
+// option's name is taken for a forgotten FILE unless "--" stands before it.
 bool ParseListOptions(int argc, char** argv, ListOptions& options)
 {
-    for (int i = 0; i < argc; i++) {
+    if (argc == 0 || (IsOptionName(argv[argc - 1]) && (argc < 2 || std::strcmp(argv[argc - 2], "--")))) {
+        std::fprintf(stderr, "stringslist: no FILE given\n");
+        return false;
+    }
+    int last = argc - 1;
+    for (int i = 0; i < last; i++) {
         const char* arg = argv[i];
         const NumberOption* number = nullptr;
         for (const NumberOption& o : NumberOptions)
             if (!std::strcmp(arg, o.Name))
                 number = &o;
         if (number) {
-            if (i + 1 == argc || !ParseNumber(argv[++i], number->Minimum, options.*number->Value)) {
+            if (i + 1 == last || !ParseNumber(argv[++i], number->Minimum, options.*number->Value)) {
                 std::fprintf(stderr, "stringslist: %s needs a number%s\n", arg,
                              number->Minimum == 0 ? " of 0 or more" : "");
                 return false;
             }
         } else if (!std::strcmp(arg, "--porcelain")) {
             options.Porcelain = true;
-        } else if (!std::strcmp(arg, "--") && i + 1 < argc && options.File.empty()) {
-            options.File = argv[++i];  // a FILE that begins with "-"
-        } else if (arg[0] == '-' && arg[1]) {
-            std::fprintf(stderr, "stringslist: unknown option %s\n", arg);
-            return false;
-        } else if (options.File.empty()) {
-            options.File = arg;
-        } else {
-            std::fprintf(stderr, "stringslist: one FILE only\n");
+        } else if (std::strcmp(arg, "--") || i != last - 1) {
+            std::fprintf(stderr, "stringslist: %s: options stand before the one FILE\n", arg);
             return false;
         }
     }
-    if (options.File.empty())
-        std::fprintf(stderr, "stringslist: no FILE given\n");
-    return !options.File.empty();
+    options.File = argv[last];
+    return true;
 }
 
 // The file as editor lines: split at LF, a CR before the LF dropped, a final

@@ -43,6 +43,14 @@ printf 'fn one\r\nx\nfn two\tTAB\nfn nul\0hidden\nfn cr\rmid\nfn \303\251\177\nl
 } > want
 expect lines-and-escapes 0 want -- --porcelain a.t
 
+# FILE is the last argument, whatever it looks like.
+cp a.t ./-a.t
+sed '1s/^menu\ta\.t/menu\t-a.t/' want > want-dash
+expect file-like-an-option 0 want-dash -- --porcelain -a.t
+cp a.t ./--cursor.t
+sed '1s/^menu\ta\.t/menu\t--cursor.t/' want > want-option
+expect file-named-like-an-option 0 want-option -- --porcelain --cursor.t
+
 {
     printf 'menu\ta.t\tTotal 6 items\tProcListMenu\t6\t4\n'
     sed -n '2,7p' want
