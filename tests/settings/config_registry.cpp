@@ -1,19 +1,10 @@
 #include "tests/settings/config_registry.h"
 
-#include <cstdlib>
 #include <cstring>
-
-#ifndef _WIN32
-#include <filesystem>
-#endif
-
-#include "tests/platform/registry_fixture.h"
 
 const char Missing[] = "<missing>";
 
 namespace {
-
-const char TestsKey[] = "Software\\stringslist-tests";
 
 HKEY CreateKey(HKEY parent, const std::string& path)
 {
@@ -36,13 +27,6 @@ std::vector<std::string> SubkeyNames(HKEY key)
     }
 }
 
-void SetString(HKEY key, const char* name, const std::string& text)
-{
-    if (!text.empty())
-        RegSetValueExA(key, name, 0, REG_SZ, reinterpret_cast<const BYTE*>(text.c_str()),
-                       static_cast<DWORD>(text.size()));
-}
-
 std::string GetString(HKEY key, const char* name)
 {
     char text[2048] = "";
@@ -57,51 +41,15 @@ std::string GetString(HKEY key, const char* name)
 
 void ConfigTest::SetUp()
 {
-    const char* test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    Root = std::string(TestsKey) + "\\config-" + test + "-" + std::to_string(ProcessId());
+    Root = Types.RegistryRoot();
     TablePath = Root + "\\RegExp\\FileTypes";
-#ifndef _WIN32
-    const char* home = std::getenv("XDG_CONFIG_HOME");
-    HadConfigHome = home != nullptr;
-    SavedConfigHome = home ? home : "";
-    std::string pattern = (std::filesystem::temp_directory_path() / "stringslist-config-XXXXXX").string();
-    std::vector<char> dir(pattern.begin(), pattern.end());
-    dir.push_back('\0');
-    ASSERT_NE(mkdtemp(dir.data()), nullptr);
-    ConfigHome = dir.data();
-    setenv("XDG_CONFIG_HOME", ConfigHome.c_str(), 1);
-#endif
-    DeleteKeyTree(HKEY_CURRENT_USER, Root);  // left over from a run that crashed
     Start(Root.c_str());
-}
-
-void ConfigTest::TearDown()
-{
-    PluginTest::TearDown();
-    DeleteKeyTree(HKEY_CURRENT_USER, Root);
-#ifndef _WIN32
-    std::error_code ignored;
-    std::filesystem::remove_all(ConfigHome, ignored);
-    if (HadConfigHome)
-        setenv("XDG_CONFIG_HOME", SavedConfigHome.c_str(), 1);
-    else
-        unsetenv("XDG_CONFIG_HOME");
-#endif
 }
 
 void ConfigTest::PutType(const std::string& name, const std::string& mask, const std::string& rx,
                          const std::string& present, int flags)
 {
-    HKEY key = CreateKey(HKEY_CURRENT_USER, TablePath + "\\" + name);
-    ASSERT_NE(key, nullptr);
-    SetString(key, "FileMask", mask);
-    SetString(key, "RX", rx);
-    SetString(key, "Present", present);
-    if (flags >= 0) {
-        DWORD value = static_cast<DWORD>(flags);
-        RegSetValueExA(key, "Flags", 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
-    }
-    RegCloseKey(key);
+    Types.Add(name, mask, rx, present, flags < 0 ? TestTypes::NoFlags : static_cast<uint32_t>(flags));
 }
 
 StoredType ConfigTest::ReadType(const std::string& name)

@@ -1,7 +1,6 @@
 // A fixture for the configuration tests: the plug-in under a registry root of
-// the test's own (on Windows a key below HKCU\Software\stringslist-tests,
-// elsewhere also a store in a fresh XDG_CONFIG_HOME), and the file types read
-// and written behind the plug-in's back with the registry functions.
+// the test's own (TestTypes), and the file types read and written behind the
+// plug-in's back with the registry functions.
 #ifndef STRINGSLIST_TESTS_SETTINGS_CONFIG_REGISTRY_H
 #define STRINGSLIST_TESTS_SETTINGS_CONFIG_REGISTRY_H
 
@@ -10,6 +9,7 @@
 
 #include "platform/registry.h"
 #include "tests/plugin_fixture.h"
+#include "tests/test_types.h"
 
 // What a type key holds; a missing string value reads as "<missing>".
 struct StoredType {
@@ -28,7 +28,6 @@ extern const char Missing[];
 class ConfigTest : public PluginTest {
 protected:
     void SetUp() override;
-    void TearDown() override;
 
     // Writes a type; empty texts are not stored, and Flags only when given.
     void PutType(const std::string& name, const std::string& mask, const std::string& rx,
@@ -39,12 +38,9 @@ protected:
     // The table key's own string value, where no type should ever write.
     std::string TableValue(const char* name);
 
+    TestTypes Types;
     std::string Root;
     std::string TablePath;
-
-private:
-    std::string ConfigHome, SavedConfigHome;
-    bool HadConfigHome = false;
 };
 
 #endif

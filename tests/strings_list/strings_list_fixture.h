@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "tests/plugin_fixture.h"
-#include "tests/strings_list/test_types.h"
+#include "tests/test_types.h"
 
 class StringsListTest : public PluginTest {
 protected:

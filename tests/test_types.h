@@ -3,8 +3,8 @@
 // "Software\stringslist-tests\<unique>", which is removed again at the end.
 // Natively the whole test program works in a fresh store in a temporary
 // XDG_CONFIG_HOME, so the user's store is never touched.
-#ifndef STRINGSLIST_TESTS_STRINGS_LIST_TEST_TYPES_H
-#define STRINGSLIST_TESTS_STRINGS_LIST_TEST_TYPES_H
+#ifndef STRINGSLIST_TESTS_TEST_TYPES_H
+#define STRINGSLIST_TESTS_TEST_TYPES_H
 
 #include <cstdint>
 #include <string>
