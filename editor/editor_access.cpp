@@ -1,6 +1,7 @@
 #include "editor/editor_access.h"
 
 #include <cstring>
+#include <iterator>
 
 #include "frame/host_services.h"
 
@@ -43,7 +44,7 @@ int EditorControl(int command, void* record)
 int ShowMessage(char* text, const char* title, int type, const char* help, int hostFlags)
 {
     unsigned row = type & 15;
-    if (row >= sizeof ButtonSet / sizeof ButtonSet[0])
+    if (row >= std::size(ButtonSet))
         row = 0;  // outside the table: a plain "OK" box rather than a read past it
     const ButtonSetRow& set = ButtonSet[row];
 

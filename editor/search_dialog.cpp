@@ -3,6 +3,7 @@
 #include "editor/search_dialog.h"
 
 #include <cstring>
+#include <iterator>
 #include <new>
 
 #include "frame/host_services.h"
@@ -31,12 +32,6 @@ const DialogItemTemplate ItemTemplates[] = {
 const int SearchTemplates[] = {0, 1, 2, 5, 6, 7, 8, 9, 11, 12, 13};
 const int ReplaceTemplates[] = {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13};
 
-template <typename T, int N>
-constexpr int CountOf(const T (&)[N])
-{
-    return N;
-}
-
 // Item numbers in the two layouts.
 enum {
     SearchFieldItem = 2,  // the same in both
@@ -55,7 +50,7 @@ const int DialogWidth = 70;
 
 CSearchDialog::CSearchDialog() : ItemCount(0), Items(nullptr), HelpTopic()
 {
-    BuildItems(CountOf(SearchTemplates), SearchTemplates);
+    BuildItems(static_cast<int>(std::size(SearchTemplates)), SearchTemplates);
     SetHelpTopic("Search");
 }
 
@@ -141,7 +136,7 @@ const char* CSearchDialog::GetSearchText() const
 
 CReplaceDialog::CReplaceDialog()
 {
-    BuildItems(CountOf(ReplaceTemplates), ReplaceTemplates);
+    BuildItems(static_cast<int>(std::size(ReplaceTemplates)), ReplaceTemplates);
     SetHelpTopic("Replace");
 }
 

@@ -2,6 +2,7 @@
 // deleted with the break keys. Every action writes to the registry at once,
 // and the menu is built afresh from the registry after each one, so it always
 // shows what is stored. Only the last position survives between showings.
+#include <iterator>
 #include <vector>
 
 #include "frame/host_services.h"
@@ -61,7 +62,7 @@ int ShowMenu(const std::vector<PluginMenuItem>& items, int* breakCode)
 MenuAction ActionOf(int breakCode)
 {
     int row = breakCode + 1;
-    int rows = static_cast<int>(sizeof BreakActions / sizeof BreakActions[0]);
+    int rows = static_cast<int>(std::size(BreakActions));
     return row >= 0 && row < rows ? BreakActions[row] : NoAction;
 }
 

@@ -10,6 +10,7 @@
 #include <string>
 #include <vector>
 
+#include "host/text_lines.h"
 #include "platform/reg_file.h"
 #include "tests/strings_list/strings_list_fixture.h"
 
@@ -51,20 +52,6 @@ bool ReadFile(const std::string& path, std::string& bytes)
     std::ifstream in(path, std::ios::binary);
     bytes.assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
     return static_cast<bool>(in) || in.eof();
-}
-
-std::vector<std::string> Lines(const std::string& text)
-{
-    std::vector<std::string> lines;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string::npos)
-            end = text.size();
-        lines.push_back(text.substr(start, end - start));
-        start = end + 1;
-    }
-    return lines;
 }
 
 std::string FirstMatch(const char* pattern)
@@ -116,11 +103,12 @@ TEST_F(ShippedTypesTest, EveryTypeListsWhatAUserExpectsInRealFiles)
         Import(type.RegFile);
         int filesSeen = 0;
         for (const RealFile& file : type.Files) {
-            std::string path = FirstMatch(file.Pattern), text;
-            if (path.empty() || !ReadFile(path, text))
+            std::string path = FirstMatch(file.Pattern), error;
+            std::vector<std::string> lines;
+            if (path.empty() || !ReadTextLines(path, lines, error))
                 continue;  // not on this machine; another file of the type must be
             filesSeen++;
-            Editor(path, Lines(text));
+            Editor(path, std::move(lines));
             RunList();
             EXPECT_TRUE(Host.Messages.empty()) << path;
             std::vector<std::string> texts = MenuTexts();
