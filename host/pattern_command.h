@@ -8,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "pattern/pattern_node.h"
+#include "pattern/pattern.h"
 
 // Reads LF-separated lines (the LF not part of the line); a final LF adds no line.
 class LineReader {

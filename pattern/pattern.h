@@ -16,6 +16,9 @@ struct MatchRegisters {
 
 // None on a syntax error, an empty pattern, or when memory runs out.
 PatternNode* CompilePattern(const char* text);
+// As CompilePattern; on failure *stopped (when given) is the offset in text
+// at which the compiler stopped reading.
+PatternNode* CompilePatternReporting(const char* text, int* stopped);
 void FreePattern(PatternNode* pattern);
 
 // Searches subject[0, length) from `from` on; 1 and the registers filled when

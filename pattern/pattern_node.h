@@ -99,10 +99,6 @@ inline bool IsRepetition(const PatternNode* node)
 // nested groups included; none for an empty sequence and for every error.
 PatternNode* ParseSequence(const char*& position);
 
-// As CompilePattern; on failure *stopped (when given) is the offset in text
-// at which the compiler stopped reading.
-PatternNode* CompilePatternReporting(const char* text, int* stopped);
-
 // Capturing groups opened by the last compilation.
 int LastGroupCount();
 
