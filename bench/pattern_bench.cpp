@@ -11,6 +11,7 @@
 
 #include <time.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <fstream>
@@ -202,6 +203,116 @@ void PrintSummary()
     }
 }
 
+// ---- Adversarial families: nests and shapes that make a backtracker revisit states ----
+
+std::string Repeat(const std::string& piece, int times)
+{
+    std::string text;
+    for (int i = 0; i < times; i++)
+        text += piece;
+    return text;
+}
+
+// One family: the pattern of nesting depth d, and a line of n characters to search.
+struct Family {
+    const char* name;
+    std::string (*pattern)(int d);
+    std::string (*line)(int n);
+};
+
+std::string As(int n) { return std::string(static_cast<size_t>(n), 'a'); }
+std::string AsThenB(int n) { return As(n - 1) + "b"; }
+std::string AsCs(int n)
+{
+    std::string line;
+    while (static_cast<int>(line.size()) < n)
+        line += "ac";
+    line.resize(static_cast<size_t>(n));
+    return line;
+}
+std::string Words(int n)
+{
+    std::string line;
+    while (static_cast<int>(line.size()) < n)
+        line += "Ab cD ";
+    line.resize(static_cast<size_t>(n));
+    return line;
+}
+
+const Family Families[] = {
+    {"{{..{a*}*..}*}*b", [](int d) { return Repeat("{", d) + "a*" + Repeat("}*", d) + "b"; }, As},
+    {"{{..{a|}*..}*}*b", [](int d) { return Repeat("{", d) + "a|" + Repeat("}*", d) + "b"; }, As},
+    {"{{..{a|}*..}*}*b matching", [](int d) { return Repeat("{", d) + "a|" + Repeat("}*", d) + "b"; }, AsThenB},
+    {"{{..{a@}@..}@}@b", [](int d) { return Repeat("{", d) + "a@" + Repeat("}@", d) + "b"; }, As},
+    {"{{..{a?|a?}*..}*}*b", [](int d) { return Repeat("{", d) + "{a?|a?}" + Repeat("}*", d) + "b"; }, As},
+    {"{{..(a|)*..}*}*b", [](int d) { return Repeat("{", d - 1) + "(a|)*" + Repeat("}*", d - 1) + "b"; }, As},
+    {"{{..{\\cA?}*..}*}*b", [](int d) { return Repeat("{", d) + "\\cA?" + Repeat("}*", d) + "b"; }, As},
+    {"{{..{a?\\C}*..}*}*$", [](int d) { return Repeat("{", d) + "a?\\C" + Repeat("}*", d) + "$"; }, AsThenB},
+    {"{{..{<?^?a?}*..}*}*$", [](int d) { return Repeat("{", d) + "<?^?a?" + Repeat("}*", d) + "$"; }, AsThenB},
+    {"{{..{[ab]?}*..}*}*c", [](int d) { return Repeat("{", d) + "[ab]?" + Repeat("}*", d) + "c"; }, As},
+    {"{{..{a*}*..}*c}*$ on acac", [](int d) { return Repeat("{", d) + "a*" + Repeat("}*", d - 1) + "c}*$"; }, AsCs},
+    {"{a?|a?}..{a?}*b", [](int d) { return Repeat("{a?|a?}", d) + "{a?}*b"; }, As},
+    {"{{..{\\w+\\s?}*..}*}*$", [](int d) { return Repeat("{", d) + "\\w+\\s?" + Repeat("}*", d) + "$"; },
+     [](int n) { return Words(n - 1) + "!"; }},
+};
+
+// Microseconds of CPU time one search of `line` takes, the median of a few runs.
+double MicrosecondsPerSearch(const PatternNode* pattern, const std::string& line)
+{
+    int32_t registers[REGISTER_COUNT];
+    std::vector<double> runs;
+    for (int run = 0; run < 5; run++) {
+        int times = 0;
+        double start = CpuSeconds(), seconds = 0;
+        do {
+            SearchLine(pattern, line.data(), static_cast<int>(line.size()), line.data(), registers, 1);
+            times++;
+            seconds = CpuSeconds() - start;
+        } while (seconds < 0.004);
+        runs.push_back(seconds / times * 1e6);
+    }
+    std::sort(runs.begin(), runs.end());
+    return runs[runs.size() / 2];
+}
+
+// Time a line for each family at each nesting depth that fits in 511
+// characters, on lines of 1023 characters, and at the deepest nest on shorter
+// lines; the ratio column is time / (pattern length x line length), which
+// stays flat when the work grows linearly with both.
+void PrintFamilies()
+{
+    std::printf("\n%-30s %5s %7s %6s %12s %14s\n", "family", "depth", "pattern", "line", "us/line",
+                "ns/(pat*line)");
+    double slowest = 0;
+    std::string slowestName;
+    for (const Family& f : Families) {
+        int deepest = 1;
+        while (f.pattern(deepest + 1).size() <= 511)
+            deepest++;
+        std::vector<std::pair<int, int>> runs;
+        for (int d : {1, 4, 16, 64})
+            if (d < deepest)
+                runs.push_back({d, 1023});
+        for (int n : {64, 256, 1023})
+            runs.push_back({deepest, n});
+        for (const auto& run : runs) {
+            std::string text = f.pattern(run.first), line = f.line(run.second);
+            PatternNode* pattern = CompilePattern(text.c_str());
+            if (!pattern) {
+                std::printf("%-30s %5d does not compile\n", f.name, run.first);
+                continue;
+            }
+            double us = MicrosecondsPerSearch(pattern, line);
+            FreePattern(pattern);
+            std::printf("%-30s %5d %7zu %6zu %12.1f %14.4f\n", f.name, run.first, text.size(), line.size(), us,
+                        us * 1000 / (text.size() * line.size()));
+            if (us > slowest)
+                slowest = us, slowestName = std::string(f.name) + " at depth " + std::to_string(run.first);
+        }
+    }
+    std::printf("slowest family line: %.1f us (%s)\n", slowest, slowestName.c_str());
+}
+
 bool LoadCorpus(int& argc, char** argv)
 {
     const char* path = nullptr;
@@ -252,5 +363,6 @@ int main(int argc, char** argv)
     benchmark::RunSpecifiedBenchmarks();
     benchmark::Shutdown();
     PrintSummary();
+    PrintFamilies();
     return 0;
 }

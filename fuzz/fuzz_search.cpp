@@ -45,7 +45,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     int found = SearchLine(pattern, subject.data(), length, subject.data() + from, registers, mode);
     CheckRegisters(found, registers, length);
     if (text.size() <= 24 && subject.size() <= 24) {
-        int reference = ReferenceSearch(pattern, subject.data(), length, from, expected, mode, 20000);
+        int reference = ReferenceSearch(text.c_str(), subject.data(), length, from, expected, mode, 20000);
         if (reference >= 0 && (reference != found || memcmp(registers, expected, sizeof registers)))
             abort();
     }

@@ -30,6 +30,7 @@
 
 #include "pattern/char_class.h"
 #include "pattern/failed_states.h"
+#include "pattern/live_states.h"
 #include "pattern/pattern_node.h"
 #include "pattern/program.h"
 
@@ -79,21 +80,32 @@ private:
 
 struct Engine {
     const PatternNode* preparedFor = nullptr;
+    bool preparedWithShortcuts = true;
     Program program;
     FrameStack stack;
     std::vector<int32_t> passStart;  // per empty-able repetition: where its current pass began
     FailedStates failed;
+    LiveStates live;
+    bool useLive = false;     // the program has repetitions that can pass empty: dead states are skipped
+    bool shortcuts = true;    // tests turn them off to check the bare walk
+    long stepBudget = 0;      // tests: the walk gives up after this many steps of one search (0: never)
+    long steps = 0;
+    bool gaveUp = false;
 };
 
 Engine engine;
 
 void Prepare(const PatternNode* pattern)
 {
-    if (engine.preparedFor == pattern)
+    if (engine.preparedFor == pattern && engine.preparedWithShortcuts == engine.shortcuts)
         return;
     engine.preparedFor = nullptr;
-    BuildProgram(pattern, engine.program);
+    BuildProgram(pattern, engine.program, engine.shortcuts);
     engine.passStart.assign(engine.program.repetitionCount, NoPass);
+    engine.useLive = engine.shortcuts && engine.program.repetitionCount > 0;
+    if (engine.useLive)
+        engine.live.Prepare(engine.program);
+    engine.preparedWithShortcuts = engine.shortcuts;
     engine.preparedFor = pattern;
 }
 
@@ -102,9 +114,22 @@ int32_t SubjectLength()
     return static_cast<int32_t>(Matcher.SubjectEnd - Matcher.SubjectStart);
 }
 
-void ResetSearch()
+// A new search from position `from` on: no state has failed yet.
+void ResetSearch(int32_t from)
 {
     engine.failed.Reset(engine.program.choiceCount, SubjectLength());
+    engine.steps = 0;
+    engine.gaveUp = false;
+    if (engine.useLive) {
+        engine.live.Compute(reinterpret_cast<const uint8_t*>(Matcher.SubjectStart), from, SubjectLength());
+        engine.steps += (SubjectLength() - from + 1) * static_cast<long>(engine.program.steps.size());
+    }
+}
+
+// No way from step `step` at q ends in a match.
+inline bool Dead(int32_t step, int32_t q, unsigned mode)
+{
+    return engine.useLive && !engine.live.Alive(step, q, mode);
 }
 
 void SetPass(int32_t repetition, int32_t position)
@@ -177,14 +202,20 @@ inline bool LiteralMatches(const Step& step, const uint8_t* s, int32_t q, int32_
     return true;
 }
 
-// Whether the step fails on the character at q without further ado.
-inline bool FailsAtOnce(const Step& step, int32_t q, unsigned mode)
+// Whether the walk from step `index` at q fails without further ado: on its
+// first character, or because no way from there ends in a match.
+inline bool FailsAtOnce(int32_t index, int32_t q, unsigned mode)
 {
+    if (!engine.shortcuts)
+        return false;
+    const Step& step = engine.program.steps[index];
     const uint8_t* s = reinterpret_cast<const uint8_t*>(Matcher.SubjectStart);
     int32_t end = SubjectLength();
-    if (step.op == OpClass)
-        return q >= end || !InMap(step.data, s[q]);
-    return step.op == OpLiteral && !LiteralMatches(step, s, q, end, mode);
+    if (step.op == OpClass && (q >= end || !InMap(step.data, s[q])))
+        return true;
+    if (step.op == OpLiteral && !LiteralMatches(step, s, q, end, mode))
+        return true;
+    return Dead(index, q, mode);
 }
 
 // The rest after a class loop failed from f.position: that state is done.
@@ -202,7 +233,7 @@ bool GiveBack(Frame& f, int32_t& pc, int32_t& q, unsigned& mode)
         // Past its entry the loop consumed, so no pass began where it stands.
         engine.failed.Add(step.slot, f.position, loopMode, 0);
         f.position--;
-    } while (FailsAtOnce(engine.program.steps[step.other], f.position, loopMode));
+    } while (FailsAtOnce(step.other, f.position, loopMode));
     pc = step.other;
     q = f.position;
     mode = (mode & ~1u) | loopMode;
@@ -221,7 +252,7 @@ bool TakeOneMore(Frame& f, int32_t& pc, int32_t& q, unsigned& mode)
     while (f.position < end && InMap(step.data, s[f.position]) &&
            !engine.failed.Has(step.slot, f.position + 1, loopMode, 0)) {
         f.position++;
-        if (!FailsAtOnce(engine.program.steps[step.other], f.position, loopMode)) {
+        if (!FailsAtOnce(step.other, f.position, loopMode)) {
             pc = step.other;
             q = f.position;
             mode = (mode & ~1u) | loopMode;
@@ -304,6 +335,10 @@ int Walk(int32_t pc, int32_t q)
     if (p.repetitionCount)
         engine.passStart.assign(p.repetitionCount, NoPass);
     for (;;) {
+        if (engine.stepBudget && ++engine.steps > engine.stepBudget) {
+            engine.gaveUp = true;
+            return 0;
+        }
         const Step& step = p.steps[pc];
         switch (step.op) {
         case OpNext: pc = step.next; continue;
@@ -361,7 +396,7 @@ int Walk(int32_t pc, int32_t q)
                 int32_t entry = q;
                 q = TakeClassLoop(step, s, q, end, mode);
                 engine.stack.push_back(Frame{0, q, entry, LoopFrame | (mode & 1) << 8, pc});
-                if (FailsAtOnce(p.steps[step.other], q, mode))
+                if (FailsAtOnce(step.other, q, mode))
                     break;
             }
             pc = step.other;
@@ -371,7 +406,7 @@ int Walk(int32_t pc, int32_t q)
             if (FailedBefore(step, q, mode))
                 break;
             engine.stack.push_back(Frame{0, q, q, LazyLoopFrame | (mode & 1) << 8, pc});
-            if (FailsAtOnce(p.steps[step.other], q, mode))
+            if (FailsAtOnce(step.other, q, mode))
                 break;
             pc = step.other;
             continue;
@@ -381,8 +416,19 @@ int Walk(int32_t pc, int32_t q)
             bool greedy = step.op == OpGreedy;
             if (FailedBefore(step, q, mode))
                 break;
+            int32_t first = greedy ? step.next : step.other, second = greedy ? step.other : step.next;
+            // A second way that cannot end in a match is never taken: the first is the only one.
+            if (Dead(second, q, mode)) {
+                if (Dead(first, q, mode))
+                    break;
+                engine.stack.push_back(Frame{0, q, 0, TriedFrame | (mode & 1) << 8, pc});
+                if (greedy && step.value >= 0)
+                    SetPass(step.value, q);
+                pc = first;
+                continue;
+            }
             // A first way that fails on its first character is over at once.
-            if (FailsAtOnce(p.steps[greedy ? step.next : step.other], q, mode)) {
+            if (FailsAtOnce(first, q, mode)) {
                 engine.stack.push_back(Frame{0, q, 0, TriedFrame | (mode & 1) << 8, pc});
                 if (!greedy && step.value >= 0)
                     SetPass(step.value, q);
@@ -409,7 +455,7 @@ int Attempt(int32_t position)
 {
     unsigned mode = Matcher.MatchMode;
     Matcher.Position = Matcher.SubjectStart + position;
-    if (Walk(0, position)) {
+    if (!Dead(0, position, mode) && Walk(0, position)) {
         Matcher.Registers[0] = position;
         Matcher.Registers[GROUP_COUNT] = static_cast<int32_t>(Matcher.Position - Matcher.SubjectStart);
         return 1;
@@ -438,15 +484,16 @@ int Search(int32_t from)
     const Program& p = engine.program;
     const uint8_t* s = reinterpret_cast<const uint8_t*>(Matcher.SubjectStart);
     const int32_t end = SubjectLength();
+    bool filter = engine.shortcuts && !p.nullable;
     if (p.anchored) {
-        if (!p.nullable && (from >= end || !InMap(p.firstBytes, s[from])))
+        if (filter && (from >= end || !InMap(p.firstBytes, s[from])))
             return 0;
-        ResetSearch();
+        ResetSearch(from);
         return Attempt(from);
     }
     bool cleared = false;
     for (int32_t q = from;; q++) {
-        if (!p.nullable) {
+        if (filter) {
             q = NextStart(p, s, q, end);
             if (q >= end)
                 return 0;
@@ -454,9 +501,11 @@ int Search(int32_t from)
             return 0;
         }
         if (!cleared)
-            ResetSearch(), cleared = true;
+            ResetSearch(q), cleared = true;
         if (Attempt(q))
             return 1;
+        if (engine.gaveUp)
+            return 0;
     }
 }
 
@@ -508,7 +557,7 @@ int MatchAt(const PatternNode* pattern, const char* position)
     ClearRegisters(Matcher.Registers);
     try {
         Prepare(pattern);
-        ResetSearch();
+        ResetSearch(0);
         return Attempt(static_cast<int32_t>(position - Matcher.SubjectStart));
     } catch (...) {
         engine.preparedFor = nullptr;
@@ -522,7 +571,7 @@ int MatchFrom(const PatternNode* node)
         return 0;
     try {
         Prepare(FirstNode(node));
-        ResetSearch();
+        ResetSearch(0);
         const Program& p = engine.program;
         int32_t step = 0;
         while (p.nodes[step] != node)
@@ -538,4 +587,19 @@ void ForgetPreparedPattern(const PatternNode* pattern)
 {
     if (engine.preparedFor == pattern)
         engine.preparedFor = nullptr;
+}
+
+void SetMatcherShortcuts(bool on)
+{
+    engine.shortcuts = on;
+}
+
+void SetMatcherStepBudget(long steps)
+{
+    engine.stepBudget = steps;
+}
+
+bool MatcherGaveUp()
+{
+    return engine.gaveUp;
 }

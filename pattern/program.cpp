@@ -177,13 +177,24 @@ void MarkEmptyableRepetitions(Builder& b)
     }
 }
 
-// For each choice, the empty-able repetitions whose construct lies around it, innermost first.
+// Whether a case switch lies between steps `from` and `to`.
+bool HoldsCaseSwitch(const Program& p, int32_t from, int32_t to)
+{
+    for (int32_t i = from; i < to; i++)
+        if (p.steps[i].op == OpCaseSensitive || p.steps[i].op == OpIgnoreCase)
+            return true;
+    return false;
+}
+
+// For each choice, the empty-able repetitions around it whose pass start the
+// memory of failed states must tell apart (see matcher.cpp): those whose
+// operand holds a case switch, innermost first.
 void ListEnclosingRepetitions(Program& p)
 {
     std::vector<std::vector<int32_t>> around(p.choiceCount);
     for (size_t c = 0; c < p.steps.size(); c++) {
         const Step& choice = p.steps[c];
-        if (choice.slot < 0 || choice.value < 0)
+        if (choice.slot < 0 || choice.value < 0 || !HoldsCaseSwitch(p, static_cast<int32_t>(c) + 1, choice.other))
             continue;
         for (int32_t i = static_cast<int32_t>(c) + 1; i < choice.other; i++)
             if (p.steps[i].slot >= 0)
@@ -264,7 +275,7 @@ void FindFirstBytes(Program& p)
 
 }  // namespace
 
-void BuildProgram(const PatternNode* first, Program& program)
+void BuildProgram(const PatternNode* first, Program& program, bool shortcuts)
 {
     program = Program();
     Builder b{program, {}, 0};
@@ -284,7 +295,8 @@ void BuildProgram(const PatternNode* first, Program& program)
         if (step.op == OpClass)
             step.data = &program.maps[step.value];
     MarkEmptyableRepetitions(b);
-    MarkClassLoops(program);
+    if (shortcuts)
+        MarkClassLoops(program);
     ListEnclosingRepetitions(program);
     FindFirstBytes(program);
     ShortenLinks(program);

@@ -65,7 +65,8 @@ struct Program {
     int onlyFirstByte = -1;       // the one byte in firstBytes, if there is just one
 };
 
-// Fills `program` from the list starting at `first`.
-void BuildProgram(const PatternNode* first, Program& program);
+// Fills `program` from the list starting at `first`; without shortcuts, no
+// class repetition becomes a loop of its own.
+void BuildProgram(const PatternNode* first, Program& program, bool shortcuts = true);
 
 #endif

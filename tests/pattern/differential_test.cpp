@@ -1,11 +1,13 @@
 // The matcher against the plain recursive reference on random patterns and
-// subjects: every answer, registers included, must agree.
+// subjects: every answer, registers included, must agree, with the matcher's
+// shortcuts on and with the bare walk.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
 #include <random>
 #include <string>
 
+#include "pattern/matcher.h"
 #include "pattern/pattern_node.h"
 #include "tests/pattern/pattern_text.h"
 #include "tests/pattern/reference_matcher.h"
@@ -42,6 +44,8 @@ void Compare(std::mt19937& random, int rounds, int longestSubject, int* compared
     for (int round = 0; round < rounds; round++) {
         std::string text = RandomText(random, Pieces, sizeof Pieces / sizeof *Pieces, 1 + random() % 12);
         PatternNode* pattern = CompilePattern(text.c_str());
+        int32_t scratch[128];
+        EXPECT_EQ(!pattern, ReferenceSearch(text.c_str(), "", 0, 0, scratch, 1) == -2) << text;
         if (!pattern)
             continue;
         for (int k = 0; k < 6; k++) {
@@ -49,7 +53,7 @@ void Compare(std::mt19937& random, int rounds, int longestSubject, int* compared
             int from = random() % (subject.size() + 1);
             unsigned mode = random() % 2;
             int32_t expected[128], actual[128];
-            int reference = ReferenceSearch(pattern, subject.data(), static_cast<int>(subject.size()), from,
+            int reference = ReferenceSearch(text.c_str(), subject.data(), static_cast<int>(subject.size()), from,
                                             expected, mode, 200000);
             if (reference < 0)
                 continue;
@@ -64,7 +68,7 @@ void Compare(std::mt19937& random, int rounds, int longestSubject, int* compared
     }
 }
 
-TEST(Differential, MatcherAgreesWithTheReference)
+void CompareAll()
 {
     // PATTERN_SEED picks another sequence, for longer runs by hand.
     const char* seed = getenv("PATTERN_SEED");
@@ -76,6 +80,18 @@ TEST(Differential, MatcherAgreesWithTheReference)
     compared = 0;
     Compare(random, 4000, 40, &compared);
     EXPECT_GT(compared, 5000);
+}
+
+TEST(Differential, MatcherAgreesWithTheReference)
+{
+    CompareAll();
+}
+
+TEST(Differential, BareWalkAgreesWithTheReference)
+{
+    SetMatcherShortcuts(false);
+    CompareAll();
+    SetMatcherShortcuts(true);
 }
 
 }  // namespace

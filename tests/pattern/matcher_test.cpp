@@ -136,6 +136,9 @@ const Case Cases[] = {
     {"{a|b*}*c", "abbac", "0:4-5", 0, 1},
     {"{a|b*}*c", "abbabc", "0:0-6", 0, 1},
     {"{x*}*\\cy", "Y", "0:0-1", 0, 1},
+    // A case switch inside a repetition that can pass empty: where a pass began decides the mode.
+    {"B?{B*\\c}*$", "Bb", "0:0-2", 0, 1},
+    {"{{{(b}#}|\\c|}@}*A+[ab]", "bBaa", "0:0-4 1:0-1", 0, 1},
     // The worked example: the bar chain picks one group, $ applies to each.
     {WorkedExample, "int main(int argc, char **argv)", "0:0-31", 0, 1},
     {WorkedExample, "struct foo {", "0:0-12", 0, 1},

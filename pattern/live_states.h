@@ -1,0 +1,53 @@
+// Which states of the walk can still end in a match: for every step, position
+// and case mode of one subject, whether some way from there reaches Accept.
+//
+// The ways are those of the step graph with every loop-back free to go both
+// round and out, whatever the pass starts say: the walk's own ways are a part
+// of these, so a state found dead here fails in the walk too, and the walk may
+// skip it without changing a single answer. Computed from the subject's end
+// backwards, one position at a time, in time proportional to (steps x
+// positions); this is what bounds a search of a pattern whose repetitions can
+// pass empty. Tests: differential_test.cpp, depth_test.cpp.
+#ifndef STRINGSLIST_PATTERN_LIVE_STATES_H
+#define STRINGSLIST_PATTERN_LIVE_STATES_H
+
+#include <stdint.h>
+
+#include <vector>
+
+struct Program;
+
+class LiveStates {
+public:
+    // Reads the program's links once; the program must outlive the calls that follow.
+    void Prepare(const Program& program);
+    // Finds the live states of positions from..end of the subject s[0, end).
+    void Compute(const uint8_t* s, int from, int end);
+    bool Alive(int step, int position, unsigned mode) const
+    {
+        uint64_t index = (uint64_t(position - from_) * stride_) + (uint64_t(step) << 1) + (mode & 1);
+        return (bits_[index >> 6] >> (index & 63)) & 1;
+    }
+
+private:
+    // A link that consumes nothing: from step `from` to `to`; mode -1 keeps the mode, else sets it.
+    struct Link {
+        int32_t from;
+        int8_t mode;
+    };
+    void MarkPosition(const uint8_t* s, int q, int end);
+    bool Passes(int step, int q, const uint8_t* s, int end) const;
+    void Set(uint64_t* row, int step, unsigned mode) { Add(row, (uint64_t(step) << 1) | (mode & 1)); }
+    static bool Has(const uint64_t* row, uint64_t i) { return (row[i >> 6] >> (i & 63)) & 1; }
+    static void Add(uint64_t* row, uint64_t i) { row[i >> 6] |= uint64_t(1) << (i & 63); }
+
+    const Program* program_ = nullptr;
+    std::vector<int32_t> linkStart_;  // per step, its incoming links: links_[linkStart_[s] .. linkStart_[s + 1])
+    std::vector<Link> links_;
+    std::vector<uint64_t> bits_;  // one row of stride_ bits per position
+    std::vector<int32_t> todo_;
+    uint64_t stride_ = 0;
+    int from_ = 0;
+};
+
+#endif
