@@ -49,43 +49,6 @@ size_t AppendEscaped(char* out, size_t length, const char* text)
     return length;
 }
 
-// Index of the first character after the set that starts at text[i], the '['.
-size_t SkipSet(const char* text, size_t i)
-{
-    for (i++; text[i] && text[i] != ']'; i++)
-        if (text[i] == '\\' && text[i + 1])
-            i++;
-    return text[i] ? i + 1 : i;
-}
-
-// How much of a pattern text the compiler reads: a ')' or '}' that closes no
-// group ends the pattern, and the text after it is ignored.
-size_t PatternLength(const char* text)
-{
-    int depth = 0;
-    size_t i = 0;
-    while (text[i]) {
-        char c = text[i];
-        if (c == '\\') {
-            i += text[i + 1] ? 2 : 1;
-            continue;
-        }
-        if (c == '[') {
-            i = SkipSet(text, i);
-            continue;
-        }
-        if (c == '(' || c == '{')
-            depth++;
-        else if (c == ')' || c == '}') {
-            if (depth == 0)
-                return i;
-            depth--;
-        }
-        i++;
-    }
-    return i;
-}
-
 // A regular expression must compile as it stands, so that the wrapping for
 // whole words never turns a faulty text into a valid one. The text's buffer
 // bounds what the pattern's buffer must hold.
@@ -99,13 +62,13 @@ PatternNode* CompileSearchText(const char (&text)[SEARCH_TEXT_SIZE], int options
         length = 2;
     }
     if (options & SearchRegExp) {
-        PatternNode* plain = CompilePattern(text);
+        int used = 0;
+        PatternNode* plain = CompilePatternMeasuring(text, &used);
         if (!plain || !wholeWords)
             return plain;
         FreePattern(plain);
-        size_t n = PatternLength(text);
-        std::memcpy(source + length, text, n);
-        length += n;
+        std::memcpy(source + length, text, static_cast<size_t>(used));
+        length += static_cast<size_t>(used);
     } else {
         length = AppendEscaped(source, length, text);
     }

@@ -13,6 +13,7 @@
 namespace {
 
 int GroupCounter;
+bool EndedOnBracket;  // the last sequence read ended on a `)` or `}` that closed no group
 
 // One sequence under construction: the top level, or the body of an open group.
 struct Sequence {
@@ -351,6 +352,7 @@ PatternNode* ParseSequence(const char*& position)
         char c = *position;
         bool atEnd = !c || ((c == '}' || c == ')') && stack.count == 1);
         if (atEnd) {
+            EndedOnBracket = c != 0;
             if (c)
                 position++;
             // Groups left open close at the end of the text.
@@ -370,20 +372,22 @@ PatternNode* ParseSequence(const char*& position)
     }
 }
 
-PatternNode* CompilePatternReporting(const char* text, int* stopped)
+namespace {
+
+// Compiles text; *read is where the compiler stopped reading: behind the
+// bracket that ended the pattern, or at the end of the text.
+PatternNode* Compile(const char* text, int* read)
 {
-    if (stopped)
-        *stopped = 0;
+    *read = 0;
     if (!text)
         return nullptr;
     GroupCounter = 0;
+    EndedOnBracket = false;
     const char* position = text;
     PatternNode* first = ParseSequence(position);
-    if (!first) {
-        if (stopped)
-            *stopped = static_cast<int>(position - text);
+    *read = static_cast<int>(position - text);
+    if (!first)
         return nullptr;
-    }
     PatternNode* last = first;
     while (last->next)
         last = last->next;
@@ -394,9 +398,33 @@ PatternNode* CompilePatternReporting(const char* text, int* stopped)
     return first;
 }
 
+}  // namespace
+
+PatternNode* CompilePatternReporting(const char* text, int* stopped)
+{
+    int read;
+    PatternNode* pattern = Compile(text, &read);
+    if (stopped)
+        *stopped = pattern ? 0 : read;
+    return pattern;
+}
+
+PatternNode* CompilePatternMeasuring(const char* text, int* length)
+{
+    int read;
+    PatternNode* pattern = Compile(text, &read);
+    // A bracket that closed no group ended the pattern; it is not part of it.
+    if (pattern && EndedOnBracket)
+        read--;
+    if (length)
+        *length = pattern ? read : 0;
+    return pattern;
+}
+
 PatternNode* CompilePattern(const char* text)
 {
-    return CompilePatternReporting(text, nullptr);
+    int read;
+    return Compile(text, &read);
 }
 
 int LastGroupCount()

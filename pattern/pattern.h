@@ -19,6 +19,10 @@ PatternNode* CompilePattern(const char* text);
 // As CompilePattern; on failure *stopped (when given) is the offset in text
 // at which the compiler stopped reading.
 PatternNode* CompilePatternReporting(const char* text, int* stopped);
+// As CompilePattern; on success *length (when given) is how much of the text
+// the pattern was read from: a `)` or `}` that closes no group ends it, and
+// neither it nor what follows belongs to the pattern. 0 on failure.
+PatternNode* CompilePatternMeasuring(const char* text, int* length);
 void FreePattern(PatternNode* pattern);
 
 // Searches subject[0, length) from `from` on; 1 and the registers filled when

@@ -187,4 +187,19 @@ TEST(Compiler, ReportsWhereItStoppedReading)
     }
 }
 
+TEST(Compiler, MeasuresTheTextThePatternIsReadFrom)
+{
+    const struct {
+        const char* text;
+        int length;
+    } cases[] = {{"ab}cd", 2}, {"{ab}", 4}, {"{ab}}x", 4}, {"a(b", 3}, {"[}]x)y", 4}, {"\\}a}b", 3},
+                 {"(a)b", 4}, {"ab**", 0}, {"}", 0}};
+    for (const auto& c : cases) {
+        int length = -1;
+        PatternNode* pattern = CompilePatternMeasuring(c.text, &length);
+        EXPECT_EQ(length, c.length) << c.text;
+        FreePattern(pattern);
+    }
+}
+
 }  // namespace
