@@ -54,29 +54,70 @@ bool LiteralAt(const Step& step, const uint8_t* s, int q, int end, unsigned mode
 
 }  // namespace
 
+// The steps a walk can be at: step 0 and every step that does more than go
+// on elsewhere (links lead past those), with what they lead to.
+std::vector<uint8_t> Reachable(const std::vector<Step>& steps)
+{
+    std::vector<uint8_t> seen(steps.size(), 0);
+    std::vector<int32_t> todo{0};
+    for (size_t i = 0; i < steps.size(); i++)
+        if (steps[i].op != OpNext && steps[i].op != OpJump)
+            todo.push_back(static_cast<int32_t>(i));
+    int32_t to[2];
+    int8_t mode[2];
+    while (!todo.empty()) {
+        int32_t i = todo.back();
+        todo.pop_back();
+        if (seen[i])
+            continue;
+        seen[i] = 1;
+        const Step& step = steps[i];
+        for (int k = Links(step, to, mode); k-- > 0;)
+            todo.push_back(to[k]);
+        if (step.op == OpClass || step.op == OpLiteral)
+            todo.push_back(step.next);
+    }
+    return seen;
+}
+
 void LiveStates::Prepare(const Program& program)
 {
     program_ = &program;
     const std::vector<Step>& steps = program.steps;
+    std::vector<uint8_t> reachable = Reachable(steps);
     std::vector<int32_t> count(steps.size() + 1, 0);
     int32_t to[2];
     int8_t mode[2];
-    for (const Step& step : steps)
+    ends_.clear();
+    anchor_.assign(steps.size(), 0);
+    switches_ = false;
+    for (size_t i = 0; i < steps.size(); i++) {
+        const Step& step = steps[i];
+        if (!reachable[i])
+            continue;
+        uint8_t op = step.op;
+        if (op == OpAccept || op == OpClass || op == OpLiteral || op == OpClassLoop || op == OpLazyClassLoop)
+            ends_.push_back(static_cast<int32_t>(i));
+        anchor_[i] = op == OpLineStart || op == OpLineEnd || op == OpWordStart || op == OpWordEnd;
+        switches_ = switches_ || op == OpCaseSensitive || op == OpIgnoreCase;
         for (int k = Links(step, to, mode); k-- > 0;)
             count[to[k] + 1]++;
+    }
     for (size_t i = 1; i < count.size(); i++)
         count[i] += count[i - 1];
     linkStart_ = count;
     links_.assign(count.back(), Link{0, 0});
     for (size_t i = 0; i < steps.size(); i++)
-        for (int k = Links(steps[i], to, mode); k-- > 0;)
+        for (int k = reachable[i] ? Links(steps[i], to, mode) : 0; k-- > 0;)
             links_[count[to[k]]++] = Link{static_cast<int32_t>(i), mode[k]};
     stride_ = (uint64_t(steps.size()) * 2 + 63) / 64 * 64;
 }
 
-void LiveStates::Compute(const uint8_t* s, int from, int end)
+void LiveStates::Compute(const uint8_t* s, int from, int end, unsigned mode)
 {
     from_ = from;
+    modeCount_ = switches_ ? 2 : 1;
+    modes_[0] = switches_ ? 0 : mode & 1;
     size_t words = static_cast<size_t>((uint64_t(end - from + 1) * stride_) / 64);
     if (bits_.size() < words)
         bits_.resize(words);
@@ -97,29 +138,32 @@ bool LiveStates::Passes(int step, int q, const uint8_t* s, int end) const
     }
 }
 
+// Marks (step, mode) live at q when the step's own test lets it end in a match.
+void LiveStates::Seed(uint64_t* row, int32_t i, int q, const uint8_t* s, int end, unsigned mode)
+{
+    const Step& step = program_->steps[i];
+    bool live = false;
+    if (step.op == OpAccept)
+        live = true;
+    else if (step.op == OpClass)
+        live = q < end && InMap(step.data, s[q]) && Alive(step.next, q + 1, mode);
+    else if (step.op == OpLiteral)
+        live = LiteralAt(step, s, q, end, mode) && Alive(step.next, q + step.length, mode);
+    else
+        live = q < end && InMap(step.data, s[q]) && Alive(i, q + 1, mode);
+    if (live) {
+        Set(row, i, mode);
+        todo_.push_back(i << 1 | static_cast<int32_t>(mode));
+    }
+}
+
 void LiveStates::MarkPosition(const uint8_t* s, int q, int end)
 {
-    const std::vector<Step>& steps = program_->steps;
     uint64_t* row = &bits_[uint64_t(q - from_) * stride_ / 64];
     todo_.clear();
-    for (size_t i = 0; i < steps.size(); i++) {
-        const Step& step = steps[i];
-        for (unsigned mode = 0; mode < 2; mode++) {
-            bool live = false;
-            if (step.op == OpAccept)
-                live = true;
-            else if (step.op == OpClass)
-                live = q < end && InMap(step.data, s[q]) && Alive(step.next, q + 1, mode);
-            else if (step.op == OpClassLoop || step.op == OpLazyClassLoop)
-                live = q < end && InMap(step.data, s[q]) && Alive(static_cast<int>(i), q + 1, mode);
-            else if (step.op == OpLiteral)
-                live = LiteralAt(step, s, q, end, mode) && Alive(step.next, q + step.length, mode);
-            if (live) {
-                Set(row, static_cast<int>(i), mode);
-                todo_.push_back(static_cast<int32_t>(i << 1 | mode));
-            }
-        }
-    }
+    for (int32_t i : ends_)
+        for (int k = 0; k < modeCount_; k++)
+            Seed(row, i, q, s, end, modes_[k]);
     while (!todo_.empty()) {
         int32_t state = todo_.back();
         todo_.pop_back();
@@ -129,13 +173,14 @@ void LiveStates::MarkPosition(const uint8_t* s, int q, int end)
             const Link& link = links_[k];
             if (link.mode >= 0 && static_cast<unsigned>(link.mode) != mode)
                 continue;
-            if (!Passes(link.from, q, s, end))
+            if (anchor_[link.from] && !Passes(link.from, q, s, end))
                 continue;
-            for (unsigned m = 0; m < 2; m++) {
-                if ((link.mode < 0 && m != mode) || Has(row, (uint64_t(link.from) << 1) | m))
+            for (int m = 0; m < modeCount_; m++) {
+                unsigned from = modes_[m];
+                if ((link.mode < 0 && from != mode) || Has(row, (uint64_t(link.from) << 1) | from))
                     continue;
-                Set(row, link.from, m);
-                todo_.push_back(link.from << 1 | static_cast<int32_t>(m));
+                Set(row, link.from, from);
+                todo_.push_back(link.from << 1 | static_cast<int32_t>(from));
             }
         }
     }

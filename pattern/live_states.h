@@ -21,8 +21,9 @@ class LiveStates {
 public:
     // Reads the program's links once; the program must outlive the calls that follow.
     void Prepare(const Program& program);
-    // Finds the live states of positions from..end of the subject s[0, end).
-    void Compute(const uint8_t* s, int from, int end);
+    // Finds the live states of positions from..end of the subject s[0, end)
+    // for a walk that starts in `mode` (a pattern without case switches has no other).
+    void Compute(const uint8_t* s, int from, int end, unsigned mode);
     bool Alive(int step, int position, unsigned mode) const
     {
         uint64_t index = (uint64_t(position - from_) * stride_) + (uint64_t(step) << 1) + (mode & 1);
@@ -36,6 +37,7 @@ private:
         int8_t mode;
     };
     void MarkPosition(const uint8_t* s, int q, int end);
+    void Seed(uint64_t* row, int32_t step, int q, const uint8_t* s, int end, unsigned mode);
     bool Passes(int step, int q, const uint8_t* s, int end) const;
     void Set(uint64_t* row, int step, unsigned mode) { Add(row, (uint64_t(step) << 1) | (mode & 1)); }
     static bool Has(const uint64_t* row, uint64_t i) { return (row[i >> 6] >> (i & 63)) & 1; }
@@ -44,6 +46,11 @@ private:
     const Program* program_ = nullptr;
     std::vector<int32_t> linkStart_;  // per step, its incoming links: links_[linkStart_[s] .. linkStart_[s + 1])
     std::vector<Link> links_;
+    std::vector<int32_t> ends_;     // the steps that are live by themselves: Accept and the consuming ones
+    std::vector<uint8_t> anchor_;   // per step: whether it passes only at some positions
+    bool switches_ = false;         // the program has case switches: both modes are found
+    unsigned modes_[2] = {0, 1};
+    int modeCount_ = 2;
     std::vector<uint64_t> bits_;  // one row of stride_ bits per position
     std::vector<int32_t> todo_;
     uint64_t stride_ = 0;

@@ -28,6 +28,8 @@
 
 #include <string.h>
 
+#include <algorithm>
+
 #include "pattern/char_class.h"
 #include "pattern/failed_states.h"
 #include "pattern/live_states.h"
@@ -78,6 +80,16 @@ private:
     size_t top_ = 0;
 };
 
+// A choice's first visit at a position, and where the walk went out of the
+// first repetition that went round at that position after it.
+struct Visit {
+    int32_t position = -1;
+    uint32_t epoch = 0;
+    int32_t loopExit = -1;
+    unsigned mode = 0;
+    unsigned loopMode = 0;
+};
+
 struct Engine {
     const PatternNode* preparedFor = nullptr;
     bool preparedWithShortcuts = true;
@@ -87,6 +99,11 @@ struct Engine {
     FailedStates failed;
     LiveStates live;
     bool useLive = false;     // the program has repetitions that can pass empty: dead states are skipped
+    bool jumpRevisits = false;  // useLive, and no such repetition holds a case switch: see Revisit
+    std::vector<Visit> visits;  // per choice slot, its first visit at the position the walk is at
+    std::vector<int32_t> sinceLoop;  // slots first visited at sinceLoopAt since the last loop-back went round
+    int32_t sinceLoopAt = -1;
+    uint32_t epoch = 0;       // a backtrack or a new attempt makes every visit out of date
     bool shortcuts = true;    // tests turn them off to check the bare walk
     long stepBudget = 0;      // tests: the walk gives up after this many steps of one search (0: never)
     long steps = 0;
@@ -103,6 +120,8 @@ void Prepare(const PatternNode* pattern)
     BuildProgram(pattern, engine.program, engine.shortcuts);
     engine.passStart.assign(engine.program.repetitionCount, NoPass);
     engine.useLive = engine.shortcuts && engine.program.repetitionCount > 0;
+    engine.jumpRevisits = engine.useLive && !engine.program.switchInRepetition;
+    engine.visits.assign(engine.program.choiceCount, Visit());
     if (engine.useLive)
         engine.live.Prepare(engine.program);
     engine.preparedWithShortcuts = engine.shortcuts;
@@ -121,7 +140,8 @@ void ResetSearch(int32_t from)
     engine.steps = 0;
     engine.gaveUp = false;
     if (engine.useLive) {
-        engine.live.Compute(reinterpret_cast<const uint8_t*>(Matcher.SubjectStart), from, SubjectLength());
+        engine.live.Compute(reinterpret_cast<const uint8_t*>(Matcher.SubjectStart), from, SubjectLength(),
+                            Matcher.MatchMode);
         engine.steps += (SubjectLength() - from + 1) * static_cast<long>(engine.program.steps.size());
     }
 }
@@ -275,11 +295,60 @@ int32_t TakeClassLoop(const Step& step, const uint8_t* s, int32_t q, int32_t end
     return engine.failed.FirstFailedAfter(step.slot, q, last, mode) - 1;
 }
 
+// Every visit noted so far is out of date.
+void NewEpoch()
+{
+    if (++engine.epoch == 0) {
+        std::fill(engine.visits.begin(), engine.visits.end(), Visit());
+        engine.epoch = 1;
+    }
+}
+
+// A choice met again at the position where its first visit is still under
+// way: the walk came round a repetition that went round here (pattern
+// without case switches in repetitions that can pass empty, dead states
+// skipped). No state that can end in a match fails then, so the first visit
+// took, at each choice, the first way that can end in a match, and so does
+// this one; both walk the same steps up to the loop-back that went round,
+// where this one, whose pass began here, goes out. That is where it resumes,
+// in the mode the first visit had there; the markers it skips store what
+// the first visit's markers, still pending, store. True when it resumes.
+bool Revisit(const Step& step, int32_t& pc, int32_t q, unsigned& mode)
+{
+    Visit& visit = engine.visits[step.slot];
+    if (visit.epoch == engine.epoch && visit.position == q && visit.mode == (mode & 1)) {
+        if (visit.loopExit < 0)
+            return false;
+        pc = visit.loopExit;
+        mode = (mode & ~1u) | visit.loopMode;
+        return true;
+    }
+    visit = Visit{q, engine.epoch, -1, mode & 1, 0};
+    if (engine.sinceLoopAt != q)
+        engine.sinceLoop.clear(), engine.sinceLoopAt = q;
+    engine.sinceLoop.push_back(step.slot);
+    return false;
+}
+
+// A loop-back went round at q: the choices first visited here since the last one learn where it goes out.
+void NoteLoop(const Step& loopBack, int32_t q, unsigned mode)
+{
+    if (engine.sinceLoopAt != q)
+        return;
+    for (int32_t slot : engine.sinceLoop) {
+        Visit& visit = engine.visits[slot];
+        if (visit.epoch == engine.epoch && visit.position == q)
+            visit.loopExit = loopBack.exit, visit.loopMode = mode & 1;
+    }
+    engine.sinceLoop.clear();
+}
+
 // Pops frames down to the latest choice whose second way is untried and
 // resumes there; false when none is left.
 bool Backtrack(int32_t& pc, int32_t& q, unsigned& mode)
 {
     FrameStack& stack = engine.stack;
+    NewEpoch();
     while (!stack.empty()) {
         Frame& f = stack.back();
         FrameType type = static_cast<FrameType>(f.type & 0xFF);
@@ -332,6 +401,8 @@ int Walk(int32_t pc, int32_t q)
     const int32_t end = SubjectLength();
     unsigned mode = Matcher.MatchMode;
     engine.stack.clear();
+    NewEpoch();
+    engine.sinceLoopAt = -1;
     if (p.repetitionCount)
         engine.passStart.assign(p.repetitionCount, NoPass);
     for (;;) {
@@ -344,7 +415,15 @@ int Walk(int32_t pc, int32_t q)
         case OpNext: pc = step.next; continue;
         case OpJump: pc = step.other; continue;
         case OpEntry: SetPass(step.value, q); pc = step.other; continue;
-        case OpLoopBack: pc = engine.passStart[step.value] == q ? step.exit : step.other; continue;
+        case OpLoopBack:
+            if (engine.passStart[step.value] == q) {
+                pc = step.exit;
+                continue;
+            }
+            if (engine.jumpRevisits)
+                NoteLoop(step, q, mode);
+            pc = step.other;
+            continue;
         case OpJoinRep:
             if (engine.passStart[step.value] != NoPass)
                 SetPass(step.value, NoPass);
@@ -414,6 +493,8 @@ int Walk(int32_t pc, int32_t q)
         case OpGreedy:
         case OpLazy: {
             bool greedy = step.op == OpGreedy;
+            if (engine.jumpRevisits && Revisit(step, pc, q, mode))
+                continue;
             if (FailedBefore(step, q, mode))
                 break;
             int32_t first = greedy ? step.next : step.other, second = greedy ? step.other : step.next;
