@@ -1,10 +1,11 @@
 // The matcher's memory of the states that failed in the current search.
 //
 // A state is a choice node (its slot), a position, the case mode and, for each
-// empty-able repetition around the node, whether its current pass began at this
-// position (the pass bits). Nothing else decides how the rest of the walk goes,
-// and registers are written only on success, so a state from which every way
-// failed fails again whenever the same search meets it. Storage is reused from
+// empty-able repetition around the node whose operand holds a case switch,
+// whether its current pass began at this position (the pass bits). Why nothing
+// else decides whether the rest of the walk fails: matcher.cpp. Registers are
+// written only on success, so a state from which every way failed fails again
+// whenever the same search meets it. Storage is reused from
 // search to search; in steady state nothing is allocated.
 #ifndef STRINGSLIST_PATTERN_FAILED_STATES_H
 #define STRINGSLIST_PATTERN_FAILED_STATES_H

@@ -13,17 +13,40 @@
 // current pass began: a pass that consumed nothing is not repeated. Leaving a
 // repetition through its Join forgets its pass.
 //
-// A choice state whose every way failed is remembered (failed_states.h) and
-// never explored again in the same search, which bounds a search by the
-// number of states instead of the number of ways. A state cannot be met again
-// while it is still being explored: the only way back to a node at the same
-// position is a loop-back, and it begins a pass there, which changes the state.
+// Three things bound a search by (pattern length x subject length):
 //
-// Shortcuts that give the same answers: a repetition of one character class
-// runs as a loop with one frame; a first way that fails on its first
-// character is not entered; positions where the rest fails at once are passed.
-// Tests: differential_test.cpp (against the plain recursive reference),
-// matcher_test.cpp (the rules case by case), depth_test.cpp (worst cases).
+// - The memory of failed states (failed_states.h). A choice state whose every
+//   way failed is never explored again in the same search. Registers are
+//   written only on success, so what decides the rest of a walk is the step,
+//   the position, the case mode and, for each repetition around it that can
+//   pass empty, whether its current pass began here (its pass bit: if so,
+//   coming back here leaves it). The bit of a repetition whose operand holds
+//   no case switch need not be kept: with it clear, the walk has one more
+//   way at its loop-back, a new pass begun here; that pass starts from the
+//   operand's first step, here, in the mode the pass that began here had
+//   (nothing between changes the mode), so it is the walk that pass made,
+//   which has failed already (a pass began here and the walk has moved on
+//   from it). Where a case switch lies in the operand, the new pass may start
+//   in another mode, and the bit stays in the key.
+// - Dead states (live_states.h). For patterns with repetitions that can pass
+//   empty, a backwards pass over the subject finds the states from which some
+//   way reaches Accept, whatever the pass starts; the walk never enters
+//   another. By the argument above, such a state never fails once entered
+//   when no case switch lies in those repetitions: the walk then never backs
+//   up, and every choice takes its first way that can end in a match.
+// - A choice met again, at the same position and mode, while its first visit
+//   is still under way (Revisit): only a repetition going round here leads
+//   back, and the second visit walks the first one's steps up to that
+//   repetition's loop-back, where it goes out; it resumes there at once.
+//
+// Shortcuts that give the same answers (SetMatcherShortcuts turns them off
+// for the tests, SetMatcherDeadStateSkipping the last two above): a repetition of one
+// character class runs as a loop with one frame; a first way that fails on
+// its first character is not entered; start positions whose byte cannot
+// begin a match are passed.
+// Tests: differential_test.cpp (against the reference, shortcuts on and off),
+// matcher_test.cpp (the rules case by case), depth_test.cpp (worst cases,
+// with a step budget).
 #include "pattern/matcher.h"
 
 #include <string.h>
@@ -105,6 +128,8 @@ struct Engine {
     int32_t sinceLoopAt = -1;
     uint32_t epoch = 0;       // a backtrack or a new attempt makes every visit out of date
     bool shortcuts = true;    // tests turn them off to check the bare walk
+    bool skipDead = true;     // tests turn off dead states and revisits to check the memory of failed states alone
+    bool preparedSkippingDead = true;
     long stepBudget = 0;      // tests: the walk gives up after this many steps of one search (0: never)
     long steps = 0;
     bool gaveUp = false;
@@ -114,17 +139,19 @@ Engine engine;
 
 void Prepare(const PatternNode* pattern)
 {
-    if (engine.preparedFor == pattern && engine.preparedWithShortcuts == engine.shortcuts)
+    if (engine.preparedFor == pattern && engine.preparedWithShortcuts == engine.shortcuts &&
+        engine.preparedSkippingDead == engine.skipDead)
         return;
     engine.preparedFor = nullptr;
     BuildProgram(pattern, engine.program, engine.shortcuts);
     engine.passStart.assign(engine.program.repetitionCount, NoPass);
-    engine.useLive = engine.shortcuts && engine.program.repetitionCount > 0;
+    engine.useLive = engine.skipDead && engine.program.repetitionCount > 0;
     engine.jumpRevisits = engine.useLive && !engine.program.switchInRepetition;
     engine.visits.assign(engine.program.choiceCount, Visit());
     if (engine.useLive)
         engine.live.Prepare(engine.program);
     engine.preparedWithShortcuts = engine.shortcuts;
+    engine.preparedSkippingDead = engine.skipDead;
     engine.preparedFor = pattern;
 }
 
@@ -227,7 +254,7 @@ inline bool LiteralMatches(const Step& step, const uint8_t* s, int32_t q, int32_
 inline bool FailsAtOnce(int32_t index, int32_t q, unsigned mode)
 {
     if (!engine.shortcuts)
-        return false;
+        return Dead(index, q, mode);
     const Step& step = engine.program.steps[index];
     const uint8_t* s = reinterpret_cast<const uint8_t*>(Matcher.SubjectStart);
     int32_t end = SubjectLength();
@@ -305,14 +332,11 @@ void NewEpoch()
 }
 
 // A choice met again at the position where its first visit is still under
-// way: the walk came round a repetition that went round here (pattern
-// without case switches in repetitions that can pass empty, dead states
-// skipped). No state that can end in a match fails then, so the first visit
-// took, at each choice, the first way that can end in a match, and so does
-// this one; both walk the same steps up to the loop-back that went round,
-// where this one, whose pass began here, goes out. That is where it resumes,
-// in the mode the first visit had there; the markers it skips store what
-// the first visit's markers, still pending, store. True when it resumes.
+// way (see the opening comment): both visits take the same ways up to the
+// loop-back that went round here after the first, where the second, whose
+// pass began here, goes out. It resumes there, in the mode the first visit
+// had there; the markers it skips would store what the first visit's
+// markers, still pending, store. True when it resumes.
 bool Revisit(const Step& step, int32_t& pc, int32_t q, unsigned& mode)
 {
     Visit& visit = engine.visits[step.slot];
@@ -673,6 +697,11 @@ void ForgetPreparedPattern(const PatternNode* pattern)
 void SetMatcherShortcuts(bool on)
 {
     engine.shortcuts = on;
+}
+
+void SetMatcherDeadStateSkipping(bool on)
+{
+    engine.skipDead = on;
 }
 
 void SetMatcherStepBudget(long steps)

@@ -30,11 +30,13 @@ int MatchFrom(const PatternNode* node);
 // Drops what the matcher prepared for `pattern`; FreePattern calls it.
 void ForgetPreparedPattern(const PatternNode* pattern);
 
-// For tests: every shortcut on (the default), or off, leaving the bare walk
-// with its memory of failed states: every start position is tried, class
-// repetitions loop through their choice, no way is skipped for its first
-// character or because it cannot end in a match.
+// For tests: every shortcut on (the default), or off: every start position
+// is tried, class repetitions loop through their choice, no way is skipped
+// for its first character.
 void SetMatcherShortcuts(bool on);
+// For tests: dead states and revisits skipped (the default), or not, leaving
+// the walk bounded by its memory of failed states alone.
+void SetMatcherDeadStateSkipping(bool on);
 // For tests: a search gives up, finding nothing, after this many steps (0: never).
 void SetMatcherStepBudget(long steps);
 // Whether the last search gave up.

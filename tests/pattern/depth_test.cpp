@@ -1,14 +1,14 @@
 // The worst patterns of up to 511 characters on subjects of 1023 characters:
 // every search completes, in a thread with a 256 KB stack natively and on the
-// main thread of the Windows target, and in time linear in the subject. (Deep
-// nests of repetitions that can pass empty cost the cube of their depth per
-// character; those are kept to 32 levels here so that the test stays quick.)
+// main thread of the Windows target, within a budget of steps proportional
+// to (pattern length x subject length), with the matcher's shortcuts on and off.
 #include <gtest/gtest.h>
 
 #include <cstring>
 #include <string>
 #include <vector>
 
+#include "pattern/matcher.h"
 #include "pattern/pattern_node.h"
 #include "tests/pattern/pattern_text.h"
 
@@ -33,6 +33,14 @@ std::string Nest(const std::string& open, const std::string& core, const std::st
     int n = static_cast<int>((511 - core.size() - tail.size()) / (open.size() + close.size()));
     n = n < most ? n : most;
     return Repeat(open, n) + core + Repeat(close, n) + tail;
+}
+
+std::string AcAc()
+{
+    std::string line;
+    while (line.size() < 1022)
+        line += "ac";
+    return line;
 }
 
 struct Worst {
@@ -70,20 +78,39 @@ std::vector<Worst> WorstCases()
         {Nest("{", "a", "}+", "$"), as, "0:0-1023"},
         {Nest("(", "{a|b}", ")*", "c", 32), as, nullptr},
         {Nest("{", "(a|b)", "}*", "c", 32), as, "nomatch"},
+        // Nests of every depth that fits, and one whose match climbs the whole nest at every other character.
+        {Nest("{", "{a?|a?}", "}*", "b"), as, "nomatch"},
+        {Nest("{", "a|", "}*", "b"), as, "nomatch"},
+        {Nest("{", "a|", "}*", "b"), last, "0:0-1023"},
+        {Nest("{", "a*", "}*", "b"), as, "nomatch"},
+        {Repeat("{", 168) + "a*" + Repeat("}*", 167) + "c}*$", AcAc(), "0:0-1022"},
     };
 }
 
+// Steps a search may take per (pattern character x subject position); a lost
+// bound makes the search give up instead of hanging the test.
+const long StepsPerCell = 64;
+
 void RunWorstCases(std::vector<std::string>* failures)
 {
-    for (const Worst& w : WorstCases()) {
-        if (w.pattern.size() > 511) {
-            failures->push_back("pattern too long: " + w.pattern.substr(0, 40));
-            continue;
+    for (bool shortcuts : {true, false}) {
+        SetMatcherShortcuts(shortcuts);
+        for (const Worst& w : WorstCases()) {
+            if (w.pattern.size() > 511) {
+                failures->push_back("pattern too long: " + w.pattern.substr(0, 40));
+                continue;
+            }
+            SetMatcherStepBudget(StepsPerCell * static_cast<long>(w.pattern.size() * (w.subject.size() + 1)));
+            std::string result = SearchText(w.pattern.c_str(), w.subject);
+            std::string name = w.pattern.substr(0, 60) + (shortcuts ? "" : " (no shortcuts)");
+            if (MatcherGaveUp())
+                failures->push_back(name + " ran out of steps");
+            else if (result == "error" || (w.expected && result.compare(0, strlen(w.expected), w.expected) != 0))
+                failures->push_back(name + " gave " + result.substr(0, 60));
         }
-        std::string result = SearchText(w.pattern.c_str(), w.subject);
-        if (result == "error" || (w.expected && result.compare(0, strlen(w.expected), w.expected) != 0))
-            failures->push_back(w.pattern.substr(0, 60) + " gave " + result.substr(0, 60));
     }
+    SetMatcherStepBudget(0);
+    SetMatcherShortcuts(true);
 }
 
 #ifndef _WIN32

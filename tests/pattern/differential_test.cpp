@@ -1,6 +1,6 @@
 // The matcher against the plain recursive reference on random patterns and
 // subjects: every answer, registers included, must agree, with the matcher's
-// shortcuts on and with the bare walk.
+// shortcuts on, off, and with the bare walk and its memory of failed states alone.
 #include <gtest/gtest.h>
 
 #include <cstdlib>
@@ -87,10 +87,19 @@ TEST(Differential, MatcherAgreesWithTheReference)
     CompareAll();
 }
 
-TEST(Differential, BareWalkAgreesWithTheReference)
+TEST(Differential, WalkWithoutShortcutsAgreesWithTheReference)
 {
     SetMatcherShortcuts(false);
     CompareAll();
+    SetMatcherShortcuts(true);
+}
+
+TEST(Differential, BareWalkAgreesWithTheReference)
+{
+    SetMatcherShortcuts(false);
+    SetMatcherDeadStateSkipping(false);
+    CompareAll();
+    SetMatcherDeadStateSkipping(true);
     SetMatcherShortcuts(true);
 }
 
