@@ -5,7 +5,7 @@ NATIVE := $(BUILD)/native
 WIN32 := $(BUILD)/win32
 ASAN := $(BUILD)/asan
 FUZZ := $(BUILD)/fuzz
-FUZZ_TARGETS := compile search expand
+FUZZ_TARGETS := compile search expand slow
 FUZZ_SECONDS ?= 60
 FUZZ_FLAGS ?=
 CTEST := ctest --output-on-failure -j $(JOBS)
@@ -65,12 +65,19 @@ fuzz-run:
 fuzz: fuzz-build
 	@$(MAKE) --no-print-directory fuzz-run
 
-# Benchmarks of the engine against PCRE2 and std::regex on the /usr/include corpus.
+# Benchmarks of the engine against PCRE2 and std::regex on the /usr/include corpus,
+# after SLOW_FUZZ_SECONDS of looking for slow searches (a second per input fails).
 # BENCH_ARGS passes Google Benchmark's options, e.g. --benchmark_filter=corpus.
-bench: $(NATIVE)/CMakeCache.txt
+SLOW_FUZZ_SECONDS ?= 60
+bench: $(NATIVE)/CMakeCache.txt fuzz-build
 	@cmake --build $(NATIVE) --target pattern_bench -j $(JOBS)
 	@bench/make-corpus $(NATIVE)/bench/corpus.txt
-	@$(NATIVE)/bin/pattern_bench --corpus=$(NATIVE)/bench/corpus.txt $(BENCH_ARGS)
+	@echo "== looking for slow searches for $(SLOW_FUZZ_SECONDS) s"
+	@mkdir -p $(FUZZ)/corpus/slow
+	@SLOWEST_INPUT=$(FUZZ)/slowest-input $(FUZZ)/fuzz_slow -max_total_time=$(SLOW_FUZZ_SECONDS) -timeout=1 \
+	    -print_final_stats=0 -artifact_prefix=$(FUZZ)/ $(FUZZ)/corpus/slow fuzz/seeds/slow 2>$(FUZZ)/slow-bench.log \
+	    || { tail -40 $(FUZZ)/slow-bench.log; exit 1; }
+	@$(NATIVE)/bin/pattern_bench --corpus=$(NATIVE)/bench/corpus.txt --slowest=$(FUZZ)/slowest-input $(BENCH_ARGS)
 	@cmake --build $(NATIVE) --target strings_list_bench -j $(JOBS)
 	@$(NATIVE)/bin/strings_list_bench --corpus=$(NATIVE)/bench/corpus.txt $(BENCH_ARGS)
 

@@ -313,16 +313,59 @@ void PrintFamilies()
     std::printf("slowest family line: %.1f us (%s)\n", slowest, slowestName.c_str());
 }
 
-bool LoadCorpus(int& argc, char** argv)
+// The value of option `name` (as --name=VALUE), taken out of argv; none if absent.
+const char* TakeOption(int& argc, char** argv, const char* name)
 {
-    const char* path = nullptr;
+    size_t length = std::strlen(name);
     for (int i = 1; i < argc; i++)
-        if (!std::strncmp(argv[i], "--corpus=", 9)) {
-            path = argv[i] + 9;
+        if (!std::strncmp(argv[i], name, length)) {
+            const char* value = argv[i] + length;
             std::memmove(argv + i, argv + i + 1, (argc - i) * sizeof *argv);
             argc--;
-            break;
+            return value;
         }
+    return nullptr;
+}
+
+std::string FromHex(const std::string& hex)
+{
+    std::string bytes;
+    for (size_t i = 0; i + 1 < hex.size(); i += 2)
+        bytes += static_cast<char>(std::stoi(hex.substr(i, 2), nullptr, 16));
+    return bytes;
+}
+
+// The slowest search the slow-input fuzzer met (fuzz/fuzz_slow.cpp), timed again here.
+void PrintSlowest(const char* path)
+{
+    std::ifstream in(path ? path : "");
+    std::string mode, pattern, line, fuzzUs;
+    if (!std::getline(in, mode) || !std::getline(in, pattern) || !std::getline(in, line) || !std::getline(in, fuzzUs)) {
+        std::printf("\nslowest input of the slow-input fuzzer: none recorded (%s)\n", path ? path : "no --slowest");
+        return;
+    }
+    pattern = FromHex(pattern), line = FromHex(line);
+    PatternNode* compiled = CompilePattern(pattern.c_str());
+    double us = compiled ? MicrosecondsPerSearch(compiled, line) : 0;
+    FreePattern(compiled);
+    std::string shown;
+    for (unsigned char c : pattern)
+        if (c >= 32 && c < 127) {
+            shown += static_cast<char>(c);
+        } else {
+            char escaped[8];
+            std::snprintf(escaped, sizeof escaped, "\\x%02x", c);
+            shown += escaped;
+        }
+    std::printf("\nslowest input of the slow-input fuzzer: %.1f us a line here (%s us in the fuzz build), "
+                "mode %s, pattern of %zu characters: %s\n  line: %.60s%s\n",
+                us, fuzzUs.c_str(), mode.c_str(), pattern.size(), shown.c_str(), line.c_str(),
+                line.size() > 60 ? "..." : "");
+}
+
+bool LoadCorpus(int& argc, char** argv)
+{
+    const char* path = TakeOption(argc, argv, "--corpus=");
     std::ifstream in(path ? path : "");
     if (!in) {
         std::fprintf(stderr, "pattern_bench: give --corpus=FILE (bench/make-corpus FILE builds it)\n");
@@ -353,6 +396,7 @@ void RegisterAll()
 
 int main(int argc, char** argv)
 {
+    const char* slowest = TakeOption(argc, argv, "--slowest=");
     if (!LoadCorpus(argc, argv))
         return 2;
     CheckAgreement();
@@ -364,5 +408,6 @@ int main(int argc, char** argv)
     benchmark::Shutdown();
     PrintSummary();
     PrintFamilies();
+    PrintSlowest(slowest);
     return 0;
 }

@@ -41,6 +41,14 @@ void FailedStates::Reset(int choices, int length)
     used_ = 0;
 }
 
+void FailedStates::Reserve(int choices, int length)
+{
+    uint64_t bits = (uint64_t(length) + 1) * uint64_t(choices) * 2;
+    size_t words = static_cast<size_t>((bits + 63) / 64);
+    if (bits <= DenseLimit && dense_.size() < words)
+        dense_.resize(words);
+}
+
 int FailedStates::FirstFailedAfter(int slot, int from, int to, unsigned mode)
 {
     if (!useDense_) {

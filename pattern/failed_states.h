@@ -19,6 +19,8 @@ class FailedStates {
 public:
     // Forgets every state; a search of `length` characters with `choices` choice nodes follows.
     void Reset(int choices, int length);
+    // Makes room for searches of up to `length` characters, so that they allocate nothing.
+    void Reserve(int choices, int length);
     bool Has(int slot, int position, unsigned mode, uint64_t passBits)
     {
         uint64_t index = Index(slot, position, mode);

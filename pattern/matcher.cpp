@@ -145,6 +145,8 @@ void Prepare(const PatternNode* pattern)
     engine.preparedFor = nullptr;
     BuildProgram(pattern, engine.program, engine.shortcuts);
     engine.passStart.assign(engine.program.repetitionCount, NoPass);
+    // Editor lines: searches of them allocate nothing, whichever of them come first.
+    engine.failed.Reserve(engine.program.choiceCount, 1023);
     engine.useLive = engine.skipDead && engine.program.repetitionCount > 0;
     engine.jumpRevisits = engine.useLive && !engine.program.switchInRepetition;
     engine.visits.assign(engine.program.choiceCount, Visit());
@@ -581,6 +583,20 @@ int32_t NextStart(const Program& p, const uint8_t* s, int32_t q, int32_t end)
     return q;
 }
 
+// Whether s[from, end) holds one of the strings every match contains (true when none are known).
+bool HoldsRequired(const Program& p, const uint8_t* s, int32_t from, int32_t end)
+{
+    if (p.required.empty() || p.caseSwitches || !(Matcher.MatchMode & 1))
+        return true;
+    for (const std::string& r : p.required) {
+        const void* found = r.size() == 1 ? memchr(s + from, r[0], end - from)
+                                          : memmem(s + from, end - from, r.data(), r.size());
+        if (found)
+            return true;
+    }
+    return false;
+}
+
 // Tries the start positions from `from` on: only those holding a byte that
 // can begin a match, and the end only when a match can be empty. The memory
 // of failed states is cleared only when an attempt is made.
@@ -593,9 +609,13 @@ int Search(int32_t from)
     if (p.anchored) {
         if (filter && (from >= end || !InMap(p.firstBytes, s[from])))
             return 0;
+        if (engine.shortcuts && !HoldsRequired(p, s, from, end))
+            return 0;
         ResetSearch(from);
         return Attempt(from);
     }
+    if (engine.shortcuts && !HoldsRequired(p, s, from, end))
+        return 0;
     bool cleared = false;
     for (int32_t q = from;; q++) {
         if (filter) {

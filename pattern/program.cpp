@@ -5,6 +5,7 @@
 
 #include <string.h>
 
+#include <algorithm>
 #include <unordered_map>
 
 #include "pattern/char_class.h"
@@ -274,6 +275,92 @@ void FindFirstBytes(Program& p)
         p.onlyFirstByte = -1;
 }
 
+// Literal steps that every way from a step to Accept passes one of, or
+// `none` when some way passes no literal (or too many would be needed).
+struct Cover {
+    bool none = false;
+    std::vector<int32_t> literals;  // sorted
+};
+
+const size_t MostRequired = 4;
+
+bool Merge(Cover& into, const Cover& from)
+{
+    if (into.none)
+        return false;
+    if (from.none) {
+        into.none = true;
+        into.literals.clear();
+        return true;
+    }
+    bool changed = false;
+    for (int32_t l : from.literals) {
+        auto at = std::lower_bound(into.literals.begin(), into.literals.end(), l);
+        if (at == into.literals.end() || *at != l)
+            into.literals.insert(at, l), changed = true;
+    }
+    if (into.literals.size() > MostRequired)
+        into.none = true, into.literals.clear();
+    return changed;
+}
+
+// The string a literal step begins: it and the literal steps that follow it at once.
+std::string LiteralRun(const Program& p, int32_t i)
+{
+    std::string run;
+    for (size_t hops = 0; p.steps[i].op == OpLiteral && hops < p.steps.size(); hops++) {
+        run.append(reinterpret_cast<const char*>(p.steps[i].data), p.steps[i].length);
+        i = p.steps[i].next;
+    }
+    return run;
+}
+
+// Finds strings one of which every match contains: the runs that begin at a
+// set of literal steps that every way from the first step to Accept passes.
+// Found on the links as the walk follows them, every test assumed to pass.
+void FindRequiredStrings(Program& p)
+{
+    size_t n = p.steps.size();
+    std::vector<Cover> cover(n);
+    for (size_t i = 0; i < n; i++) {
+        if (p.steps[i].op == OpLiteral)
+            cover[i].literals.push_back(static_cast<int32_t>(i));
+        if (p.steps[i].op == OpAccept)
+            cover[i].none = true;
+        p.caseSwitches = p.caseSwitches || p.steps[i].op == OpCaseSensitive || p.steps[i].op == OpIgnoreCase;
+    }
+    for (bool changed = true; changed;) {
+        changed = false;
+        for (size_t i = n; i-- > 0;) {
+            const Step& step = p.steps[i];
+            switch (step.op) {
+            case OpLiteral: case OpAccept: case OpFail: continue;
+            case OpJump: case OpEntry: case OpClassLoop: case OpLazyClassLoop:
+                changed |= Merge(cover[i], cover[step.other]);
+                continue;
+            case OpLoopBack:
+                changed |= Merge(cover[i], cover[step.other]);
+                changed |= Merge(cover[i], cover[step.exit]);
+                continue;
+            case OpGreedy: case OpLazy:
+                changed |= Merge(cover[i], cover[step.other]);
+                changed |= Merge(cover[i], cover[step.next]);
+                continue;
+            default:
+                changed |= Merge(cover[i], cover[step.next]);
+            }
+        }
+    }
+    p.required.clear();
+    if (cover[0].none)
+        return;
+    for (int32_t l : cover[0].literals) {
+        std::string run = LiteralRun(p, l);
+        if (std::find(p.required.begin(), p.required.end(), run) == p.required.end())
+            p.required.push_back(run);
+    }
+}
+
 }  // namespace
 
 void BuildProgram(const PatternNode* first, Program& program, bool shortcuts)
@@ -301,5 +388,6 @@ void BuildProgram(const PatternNode* first, Program& program, bool shortcuts)
     ListEnclosingRepetitions(program);
     FindFirstBytes(program);
     ShortenLinks(program);
+    FindRequiredStrings(program);
     program.anchored = first && NodeWord(first) == LineStart;
 }

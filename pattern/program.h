@@ -11,6 +11,7 @@
 
 #include <stdint.h>
 
+#include <string>
 #include <vector>
 
 struct PatternNode;
@@ -64,6 +65,9 @@ struct Program {
     bool nullable = false;    // a match can start without consuming (no start filter then)
     uint8_t firstBytes[32] = {};  // bytes that can begin a match when not nullable
     int onlyFirstByte = -1;       // the one byte in firstBytes, if there is just one
+    bool caseSwitches = false;    // the pattern holds \c or \C
+    // Every match contains one of these strings (compared exactly); none known when empty.
+    std::vector<std::string> required;
 };
 
 // Fills `program` from the list starting at `first`; without shortcuts, no
