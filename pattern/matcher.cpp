@@ -53,6 +53,7 @@
 
 #include <algorithm>
 
+#include "pattern/bit_nfa.h"
 #include "pattern/char_class.h"
 #include "pattern/failed_states.h"
 #include "pattern/live_states.h"
@@ -121,6 +122,7 @@ struct Engine {
     std::vector<int32_t> passStart;  // per empty-able repetition: where its current pass began
     FailedStates failed;
     LiveStates live;
+    BitNfa nfa;
     bool useLive = false;     // the program has repetitions that can pass empty: dead states are skipped
     bool jumpRevisits = false;  // useLive, and no such repetition holds a case switch: see Revisit
     std::vector<Visit> visits;  // per choice slot, its first visit at the position the walk is at
@@ -149,6 +151,8 @@ void Prepare(const PatternNode* pattern)
     engine.failed.Reserve(engine.program.choiceCount, 1023);
     engine.useLive = engine.skipDead && engine.program.repetitionCount > 0;
     engine.jumpRevisits = engine.useLive && !engine.program.switchInRepetition;
+    BuildBitNfa(engine.program, engine.nfa);
+    engine.nfa.usable = engine.nfa.usable && engine.shortcuts;
     engine.visits.assign(engine.program.choiceCount, Visit());
     if (engine.useLive)
         engine.live.Prepare(engine.program);
@@ -583,6 +587,15 @@ int32_t NextStart(const Program& p, const uint8_t* s, int32_t q, int32_t end)
     return q;
 }
 
+// The answer of a pattern whose match, known to exist, runs from `from` to the end (bit_nfa.h).
+int MatchToTheEnd(int32_t from)
+{
+    Matcher.Position = Matcher.SubjectEnd;
+    Matcher.Registers[0] = from;
+    Matcher.Registers[GROUP_COUNT] = SubjectLength();
+    return 1;
+}
+
 // Whether s[from, end) holds one of the strings every match contains (true when none are known).
 bool HoldsRequired(const Program& p, const uint8_t* s, int32_t from, int32_t end)
 {
@@ -611,10 +624,16 @@ int Search(int32_t from)
             return 0;
         if (engine.shortcuts && !HoldsRequired(p, s, from, end))
             return 0;
+        if (engine.nfa.usable && !CanMatch(engine.nfa, s, from, end, Matcher.MatchMode))
+            return 0;
+        if (engine.nfa.usable && engine.nfa.decides)
+            return MatchToTheEnd(from);
         ResetSearch(from);
         return Attempt(from);
     }
     if (engine.shortcuts && !HoldsRequired(p, s, from, end))
+        return 0;
+    if (engine.nfa.usable && !CanMatch(engine.nfa, s, from, end, Matcher.MatchMode))
         return 0;
     bool cleared = false;
     for (int32_t q = from;; q++) {

@@ -1,0 +1,165 @@
+// The bit-parallel test of whether a pattern can match (see bit_nfa.h).
+#include "pattern/bit_nfa.h"
+
+#include <vector>
+
+#include "pattern/char_class.h"
+#include "pattern/program.h"
+
+namespace {
+
+const int MostPositions = 64;
+
+// What the walk can reach from a step without consuming.
+struct Closure {
+    uint64_t positions = 0;
+    bool accept = false;     // Accept at once
+    bool acceptAtEnd = false;  // Accept past a `$`, so only at the end of the line
+};
+
+struct Builder {
+    const Program& program;
+    std::vector<int> position;  // per step, its consuming position or -1
+    std::vector<uint8_t> seen;  // per step and whether `$` was passed
+    bool fits = true;           // no step met that the word cannot stand for
+
+    // From step i; atStart: the line's first position, where `^` lets the walk pass.
+    void Walk(int32_t i, bool atStart, bool pastEnd, Closure& out)
+    {
+        uint8_t& mark = seen[static_cast<size_t>(i) * 2 + pastEnd];
+        if (mark)
+            return;
+        mark = 1;
+        const Step& step = program.steps[i];
+        switch (step.op) {
+        case OpAccept: (pastEnd ? out.acceptAtEnd : out.accept) = true; return;
+        case OpClass: case OpLiteral:
+            if (!pastEnd)
+                out.positions |= uint64_t(1) << position[i];
+            return;
+        case OpClassLoop: case OpLazyClassLoop:
+            if (!pastEnd)
+                out.positions |= uint64_t(1) << position[i];
+            Walk(step.other, atStart, pastEnd, out);
+            return;
+        case OpGreedy: case OpLazy:
+            Walk(step.next, atStart, pastEnd, out);
+            Walk(step.other, atStart, pastEnd, out);
+            return;
+        case OpJump: Walk(step.other, atStart, pastEnd, out); return;
+        case OpNext: case OpCapture: Walk(step.next, atStart, pastEnd, out); return;
+        case OpLineStart:
+            if (atStart)
+                Walk(step.next, atStart, pastEnd, out);
+            return;
+        case OpLineEnd: Walk(step.next, atStart, true, out); return;
+        case OpFail: return;
+        default: fits = false; return;
+        }
+    }
+    Closure From(int32_t i, bool atStart)
+    {
+        seen.assign(program.steps.size() * 2, 0);
+        Closure out;
+        Walk(i, atStart, false, out);
+        return out;
+    }
+};
+
+// The characters a consuming step takes in the given case mode.
+void AddMembers(const Step& step, unsigned mode, uint64_t bit, uint64_t* mask)
+{
+    for (int c = 0; c < 256; c++) {
+        uint8_t b = static_cast<uint8_t>(c);
+        bool takes = step.op == OpLiteral ? (b == step.data[0] || (!(mode & 1) && UpperCase(b) == UpperCase(step.data[0])))
+                                          : InMap(step.data, b);
+        if (takes)
+            mask[c] |= bit;
+    }
+}
+
+}  // namespace
+
+void BuildBitNfa(const Program& program, BitNfa& nfa)
+{
+    nfa = BitNfa();
+    if (program.repetitionCount > 0 || program.caseSwitches)
+        return;
+    Builder b{program, std::vector<int>(program.steps.size(), -1), {}};
+    int count = 0;
+    bool captures = false;
+    for (size_t i = 0; i < program.steps.size(); i++) {
+        const Step& step = program.steps[i];
+        captures = captures || step.op == OpCapture;
+        bool consumes = step.op == OpClass || step.op == OpLiteral || step.op == OpClassLoop ||
+                        step.op == OpLazyClassLoop;
+        if (!consumes)
+            continue;
+        if (count == MostPositions || (step.op == OpLiteral && step.length != 1))
+            return;
+        b.position[i] = count++;
+    }
+    Closure start = b.From(0, true), later = b.From(0, false);
+    nfa.firstAtStart = start.positions, nfa.acceptAtStart = start.accept, nfa.endAtStart = start.acceptAtEnd;
+    nfa.firstLater = later.positions, nfa.acceptLater = later.accept, nfa.endLater = later.acceptAtEnd;
+    for (size_t i = 0; i < program.steps.size(); i++) {
+        int p = b.position[i];
+        if (p < 0)
+            continue;
+        const Step& step = program.steps[i];
+        bool loops = step.op == OpClassLoop || step.op == OpLazyClassLoop;
+        Closure after = b.From(loops ? static_cast<int32_t>(i) : step.next, false);
+        nfa.follow[p] = after.positions;
+        nfa.accepts |= after.accept ? uint64_t(1) << p : 0;
+        nfa.acceptsAtEnd |= after.acceptAtEnd ? uint64_t(1) << p : 0;
+        for (unsigned mode = 0; mode < 2; mode++)
+            AddMembers(step, mode, uint64_t(1) << p, nfa.masks[mode]);
+    }
+    for (size_t i = 0; i < program.steps.size(); i++) {
+        int p = b.position[i];
+        uint64_t bit = p < 0 ? 0 : uint64_t(1) << p;
+        bool every = bit != 0;
+        for (int c = 0; c < 256 && every; c++)
+            every = (nfa.masks[0][c] & nfa.masks[1][c] & bit) != 0;
+        if (every && (nfa.follow[p] & bit) && (nfa.acceptsAtEnd & bit))
+            nfa.sinks |= bit;
+    }
+    if (!b.fits)
+        return;
+
+    nfa.usable = true;
+    nfa.anchored = program.anchored;
+    nfa.decides = nfa.anchored && !captures && !nfa.accepts && !nfa.acceptAtStart;
+}
+
+bool CanMatch(const BitNfa& nfa, const uint8_t* s, int from, int end, unsigned mode)
+{
+    if (nfa.anchored && from > 0)
+        return false;
+    bool atStart = from == 0;
+    if (atStart ? nfa.acceptAtStart : nfa.acceptLater)
+        return true;
+    if ((atStart ? nfa.endAtStart : nfa.endLater) && from == end)
+        return true;
+    // Unanchored: a match may also begin at any later position, empty at the end included.
+    if (!nfa.anchored && (nfa.acceptLater || nfa.endLater))
+        return true;
+    const uint64_t* mask = nfa.masks[mode & 1];
+    uint64_t here = atStart ? nfa.firstAtStart : nfa.firstLater;
+    for (int q = from; q < end; q++) {
+        uint64_t took = here & mask[s[q]];
+        if (took & nfa.accepts)
+            return true;
+        if (q + 1 == end && (took & nfa.acceptsAtEnd))
+            return true;
+        // The rest of the line goes into such a repetition, and its end is Accept.
+        if (took & nfa.sinks)
+            return true;
+        here = nfa.anchored ? 0 : nfa.firstLater;
+        for (; took; took &= took - 1)
+            here |= nfa.follow[__builtin_ctzll(took)];
+        if (!here)
+            return false;
+    }
+    return false;
+}

@@ -1,0 +1,40 @@
+// Whether a pattern can match a line at all, found a character at a time with
+// one machine word: bit i stands for the i-th consuming step, set when the
+// walk can stand there. Built for patterns of at most 64 consuming steps with
+// no repetition that can pass empty, no case switch and no word test; for
+// them every way the walk could take is a path of the step graph and the
+// walk, which tries them all, matches exactly when such a path exists.
+//
+// When the pattern is also anchored, captures nothing and every way to
+// Accept passes `$`, a match runs from the start position to the end of the
+// line, so whether there is one is the whole answer.
+// Tests: differential_test.cpp.
+#ifndef STRINGSLIST_PATTERN_BIT_NFA_H
+#define STRINGSLIST_PATTERN_BIT_NFA_H
+
+#include <stdint.h>
+
+struct Program;
+
+struct BitNfa {
+    bool usable = false;   // the pattern is of the kind above
+    bool decides = false;  // ... and its match, when there is one, is the start position to the end
+    bool anchored = false;
+    // Where the walk can stand before consuming: at the start of the line, and anywhere else.
+    uint64_t firstAtStart = 0, firstLater = 0;
+    // Accept reached without consuming: at once (acceptAt*), or at the end of the line only (endAt*).
+    bool acceptAtStart = false, acceptLater = false, endAtStart = false, endLater = false;
+    uint64_t accepts = 0;     // positions after which Accept is reached at once
+    uint64_t acceptsAtEnd = 0;  // ... or once the line has ended
+    uint64_t sinks = 0;         // repetitions of every character after which the line's end is Accept
+    uint64_t follow[64] = {};   // where the walk can stand after consuming at position i
+    uint64_t masks[2][256] = {};  // per case mode and character, the positions that take it
+};
+
+// Fills `nfa` from the program (nfa.usable false when the pattern is not of the kind).
+void BuildBitNfa(const Program& program, BitNfa& nfa);
+
+// Whether the pattern can match in s[0, end) starting at `from` or later (anchored: at `from`).
+bool CanMatch(const BitNfa& nfa, const uint8_t* s, int from, int end, unsigned mode);
+
+#endif
