@@ -7,7 +7,8 @@
 //
 // When the pattern is also anchored, captures nothing and every way to
 // Accept passes `$`, a match runs from the start position to the end of the
-// line, so whether there is one is the whole answer.
+// line, so whether there is one is the whole answer; the matcher uses the
+// test only then (before a walk it costs more than it saves).
 // Tests: differential_test.cpp.
 #ifndef STRINGSLIST_PATTERN_BIT_NFA_H
 #define STRINGSLIST_PATTERN_BIT_NFA_H

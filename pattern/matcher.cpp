@@ -152,7 +152,8 @@ void Prepare(const PatternNode* pattern)
     engine.useLive = engine.skipDead && engine.program.repetitionCount > 0;
     engine.jumpRevisits = engine.useLive && !engine.program.switchInRepetition;
     BuildBitNfa(engine.program, engine.nfa);
-    engine.nfa.usable = engine.nfa.usable && engine.shortcuts;
+    // Only where it decides does the test pay: before a walk it costs more than it saves.
+    engine.nfa.usable = engine.nfa.usable && engine.nfa.decides && engine.shortcuts;
     engine.visits.assign(engine.program.choiceCount, Visit());
     if (engine.useLive)
         engine.live.Prepare(engine.program);
@@ -622,18 +623,14 @@ int Search(int32_t from)
     if (p.anchored) {
         if (filter && (from >= end || !InMap(p.firstBytes, s[from])))
             return 0;
+        if (engine.nfa.usable)
+            return CanMatch(engine.nfa, s, from, end, Matcher.MatchMode) ? MatchToTheEnd(from) : 0;
         if (engine.shortcuts && !HoldsRequired(p, s, from, end))
             return 0;
-        if (engine.nfa.usable && !CanMatch(engine.nfa, s, from, end, Matcher.MatchMode))
-            return 0;
-        if (engine.nfa.usable && engine.nfa.decides)
-            return MatchToTheEnd(from);
         ResetSearch(from);
         return Attempt(from);
     }
     if (engine.shortcuts && !HoldsRequired(p, s, from, end))
-        return 0;
-    if (engine.nfa.usable && !CanMatch(engine.nfa, s, from, end, Matcher.MatchMode))
         return 0;
     bool cleared = false;
     for (int32_t q = from;; q++) {
