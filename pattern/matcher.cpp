@@ -139,11 +139,18 @@ struct Engine {
 
 Engine engine;
 
-void Prepare(const PatternNode* pattern)
+void PrepareAnew(const PatternNode* pattern);
+
+// Builds the program of `pattern` unless it is the one built last.
+inline void Prepare(const PatternNode* pattern)
 {
-    if (engine.preparedFor == pattern && engine.preparedWithShortcuts == engine.shortcuts &&
-        engine.preparedSkippingDead == engine.skipDead)
-        return;
+    if (engine.preparedFor != pattern || engine.preparedWithShortcuts != engine.shortcuts ||
+        engine.preparedSkippingDead != engine.skipDead)
+        PrepareAnew(pattern);
+}
+
+void PrepareAnew(const PatternNode* pattern)
+{
     engine.preparedFor = nullptr;
     BuildProgram(pattern, engine.program, engine.shortcuts);
     engine.passStart.assign(engine.program.repetitionCount, NoPass);
