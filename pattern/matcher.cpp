@@ -604,17 +604,31 @@ int MatchToTheEnd(int32_t from)
     return 1;
 }
 
+// Whether the n bytes at s hold the string r (memmem is not everywhere).
+bool Holds(const uint8_t* s, int32_t n, const std::string& r)
+{
+    const uint8_t* end = s + n;
+    const uint8_t* at = s;
+    size_t length = r.size();
+    while (static_cast<size_t>(end - at) >= length) {
+        at = static_cast<const uint8_t*>(memchr(at, static_cast<uint8_t>(r[0]), end - at - length + 1));
+        if (!at)
+            return false;
+        if (!memcmp(at + 1, r.data() + 1, length - 1))
+            return true;
+        at++;
+    }
+    return false;
+}
+
 // Whether s[from, end) holds one of the strings every match contains (true when none are known).
 bool HoldsRequired(const Program& p, const uint8_t* s, int32_t from, int32_t end)
 {
     if (p.required.empty() || p.caseSwitches || !(Matcher.MatchMode & 1))
         return true;
-    for (const std::string& r : p.required) {
-        const void* found = r.size() == 1 ? memchr(s + from, r[0], end - from)
-                                          : memmem(s + from, end - from, r.data(), r.size());
-        if (found)
+    for (const std::string& r : p.required)
+        if (Holds(s + from, end - from, r))
             return true;
-    }
     return false;
 }
 
