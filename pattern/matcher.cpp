@@ -40,10 +40,12 @@
 //   repetition's loop-back, where it goes out; it resumes there at once.
 //
 // Shortcuts that give the same answers (SetMatcherShortcuts turns them off
-// for the tests, SetMatcherDeadStateSkipping the last two above): a repetition of one
-// character class runs as a loop with one frame; a first way that fails on
-// its first character is not entered; start positions whose byte cannot
-// begin a match are passed.
+// for the tests, SetMatcherDeadStateSkipping the last two above): a
+// repetition of one character class runs as a loop with one frame; a first
+// way that fails on its first character is not entered; start positions whose
+// byte cannot begin a match are passed; a line without any of the strings
+// every match contains (program.h) is not tried; an anchored pattern that
+// captures nothing and ends at `$` is decided by a bit-parallel test (bit_nfa.h).
 // Tests: differential_test.cpp (against the reference, shortcuts on and off),
 // matcher_test.cpp (the rules case by case), depth_test.cpp (worst cases,
 // with a step budget).
