@@ -13,7 +13,7 @@
 // current pass began: a pass that consumed nothing is not repeated. Leaving a
 // repetition through its Join forgets its pass.
 //
-// Three things bound a search by (pattern length x subject length):
+// Two things bound a search:
 //
 // - The memory of failed states (failed_states.h). A choice state whose every
 //   way failed is never explored again in the same search. Registers are
@@ -21,26 +21,22 @@
 //   the position, the case mode and, for each repetition around it that can
 //   pass empty, whether its current pass began here (its pass bit: if so,
 //   coming back here leaves it). The bit of a repetition whose operand holds
-//   no case switch need not be kept: with it clear, the walk has one more
-//   way at its loop-back, a new pass begun here; that pass starts from the
-//   operand's first step, here, in the mode the pass that began here had
-//   (nothing between changes the mode), so it is the walk that pass made,
-//   which has failed already (a pass began here and the walk has moved on
-//   from it). Where a case switch lies in the operand, the new pass may start
+//   no case switch need not be kept: with it clear (the current pass began
+//   earlier), the walk has one more way at the loop-back, a new pass begun
+//   here; that pass starts from the operand's first step, here, in the mode
+//   of the pass that once began here (nothing between changes the mode), so
+//   it is that pass's walk, which has failed already: it began at this
+//   position, and the walk has since begun a pass at an earlier one, so it
+//   is over. Where a case switch lies in the operand, the new pass may start
 //   in another mode, and the bit stays in the key.
 // - Dead states (live_states.h). For patterns with repetitions that can pass
 //   empty, a backwards pass over the subject finds the states from which some
 //   way reaches Accept, whatever the pass starts; the walk never enters
-//   another. By the argument above, such a state never fails once entered
-//   when no case switch lies in those repetitions: the walk then never backs
-//   up, and every choice takes its first way that can end in a match.
-// - A choice met again, at the same position and mode, while its first visit
-//   is still under way (Revisit): only a repetition going round here leads
-//   back, and the second visit walks the first one's steps up to that
-//   repetition's loop-back, where it goes out; it resumes there at once.
+//   another, and so never walks into the nests of repetitions that pass
+//   empty and fail at every level.
 //
 // Shortcuts that give the same answers (SetMatcherShortcuts turns them off
-// for the tests, SetMatcherDeadStateSkipping the last two above): a
+// for the tests, SetMatcherDeadStateSkipping the dead states): a
 // repetition of one character class runs as a loop with one frame; a first
 // way that fails on its first character is not entered; start positions whose
 // byte cannot begin a match are passed; a line without any of the strings
@@ -52,8 +48,6 @@
 #include "pattern/matcher.h"
 
 #include <string.h>
-
-#include <algorithm>
 
 #include "pattern/bit_nfa.h"
 #include "pattern/char_class.h"
@@ -106,16 +100,6 @@ private:
     size_t top_ = 0;
 };
 
-// A choice's first visit at a position, and where the walk went out of the
-// first repetition that went round at that position after it.
-struct Visit {
-    int32_t position = -1;
-    uint32_t epoch = 0;
-    int32_t loopExit = -1;
-    unsigned mode = 0;
-    unsigned loopMode = 0;
-};
-
 struct Engine {
     const PatternNode* preparedFor = nullptr;
     bool preparedWithShortcuts = true;
@@ -126,13 +110,8 @@ struct Engine {
     LiveStates live;
     BitNfa nfa;
     bool useLive = false;     // the program has repetitions that can pass empty: dead states are skipped
-    bool jumpRevisits = false;  // useLive, and no such repetition holds a case switch: see Revisit
-    std::vector<Visit> visits;  // per choice slot, its first visit at the position the walk is at
-    std::vector<int32_t> sinceLoop;  // slots first visited at sinceLoopAt since the last loop-back went round
-    int32_t sinceLoopAt = -1;
-    uint32_t epoch = 0;       // a backtrack or a new attempt makes every visit out of date
     bool shortcuts = true;    // tests turn them off to check the bare walk
-    bool skipDead = true;     // tests turn off dead states and revisits to check the memory of failed states alone
+    bool skipDead = true;     // tests turn off dead-state skipping to check the memory of failed states alone
     bool preparedSkippingDead = true;
     long stepBudget = 0;      // tests: the walk gives up after this many steps of one search (0: never)
     long steps = 0;
@@ -159,11 +138,9 @@ void PrepareAnew(const PatternNode* pattern)
     // Editor lines: searches of them allocate nothing, whichever of them come first.
     engine.failed.Reserve(engine.program.choiceCount, 1023);
     engine.useLive = engine.skipDead && engine.program.repetitionCount > 0;
-    engine.jumpRevisits = engine.useLive && !engine.program.switchInRepetition;
     BuildBitNfa(engine.program, engine.nfa);
     // Only where it decides does the test pay: before a walk it costs more than it saves.
     engine.nfa.usable = engine.nfa.usable && engine.nfa.decides && engine.shortcuts;
-    engine.visits.assign(engine.program.choiceCount, Visit());
     if (engine.useLive)
         engine.live.Prepare(engine.program);
     engine.preparedWithShortcuts = engine.shortcuts;
@@ -338,57 +315,11 @@ int32_t TakeClassLoop(const Step& step, const uint8_t* s, int32_t q, int32_t end
     return engine.failed.FirstFailedAfter(step.slot, q, last, mode) - 1;
 }
 
-// Every visit noted so far is out of date.
-void NewEpoch()
-{
-    if (++engine.epoch == 0) {
-        std::fill(engine.visits.begin(), engine.visits.end(), Visit());
-        engine.epoch = 1;
-    }
-}
-
-// A choice met again at the position where its first visit is still under
-// way (see the opening comment): both visits take the same ways up to the
-// loop-back that went round here after the first, where the second, whose
-// pass began here, goes out. It resumes there, in the mode the first visit
-// had there; the markers it skips would store what the first visit's
-// markers, still pending, store. True when it resumes.
-bool Revisit(const Step& step, int32_t& pc, int32_t q, unsigned& mode)
-{
-    Visit& visit = engine.visits[step.slot];
-    if (visit.epoch == engine.epoch && visit.position == q && visit.mode == (mode & 1)) {
-        if (visit.loopExit < 0)
-            return false;
-        pc = visit.loopExit;
-        mode = (mode & ~1u) | visit.loopMode;
-        return true;
-    }
-    visit = Visit{q, engine.epoch, -1, mode & 1, 0};
-    if (engine.sinceLoopAt != q)
-        engine.sinceLoop.clear(), engine.sinceLoopAt = q;
-    engine.sinceLoop.push_back(step.slot);
-    return false;
-}
-
-// A loop-back went round at q: the choices first visited here since the last one learn where it goes out.
-void NoteLoop(const Step& loopBack, int32_t q, unsigned mode)
-{
-    if (engine.sinceLoopAt != q)
-        return;
-    for (int32_t slot : engine.sinceLoop) {
-        Visit& visit = engine.visits[slot];
-        if (visit.epoch == engine.epoch && visit.position == q)
-            visit.loopExit = loopBack.exit, visit.loopMode = mode & 1;
-    }
-    engine.sinceLoop.clear();
-}
-
 // Pops frames down to the latest choice whose second way is untried and
 // resumes there; false when none is left.
 bool Backtrack(int32_t& pc, int32_t& q, unsigned& mode)
 {
     FrameStack& stack = engine.stack;
-    NewEpoch();
     while (!stack.empty()) {
         Frame& f = stack.back();
         FrameType type = static_cast<FrameType>(f.type & 0xFF);
@@ -441,8 +372,6 @@ int Walk(int32_t pc, int32_t q)
     const int32_t end = SubjectLength();
     unsigned mode = Matcher.MatchMode;
     engine.stack.clear();
-    NewEpoch();
-    engine.sinceLoopAt = -1;
     if (p.repetitionCount)
         engine.passStart.assign(p.repetitionCount, NoPass);
     for (;;) {
@@ -455,15 +384,7 @@ int Walk(int32_t pc, int32_t q)
         case OpNext: pc = step.next; continue;
         case OpJump: pc = step.other; continue;
         case OpEntry: SetPass(step.value, q); pc = step.other; continue;
-        case OpLoopBack:
-            if (engine.passStart[step.value] == q) {
-                pc = step.exit;
-                continue;
-            }
-            if (engine.jumpRevisits)
-                NoteLoop(step, q, mode);
-            pc = step.other;
-            continue;
+        case OpLoopBack: pc = engine.passStart[step.value] == q ? step.exit : step.other; continue;
         case OpJoinRep:
             if (engine.passStart[step.value] != NoPass)
                 SetPass(step.value, NoPass);
@@ -533,8 +454,6 @@ int Walk(int32_t pc, int32_t q)
         case OpGreedy:
         case OpLazy: {
             bool greedy = step.op == OpGreedy;
-            if (engine.jumpRevisits && Revisit(step, pc, q, mode))
-                continue;
             if (FailedBefore(step, q, mode))
                 break;
             int32_t first = greedy ? step.next : step.other, second = greedy ? step.other : step.next;

@@ -34,7 +34,7 @@ void ForgetPreparedPattern(const PatternNode* pattern);
 // is tried, class repetitions loop through their choice, no way is skipped
 // for its first character.
 void SetMatcherShortcuts(bool on);
-// For tests: dead states and revisits skipped (the default), or not, leaving
+// For tests: dead states skipped (the default), or not, leaving
 // the walk bounded by its memory of failed states alone.
 void SetMatcherDeadStateSkipping(bool on);
 // For tests: a search gives up, finding nothing, after this many steps (0: never).

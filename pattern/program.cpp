@@ -197,7 +197,6 @@ void ListEnclosingRepetitions(Program& p)
         const Step& choice = p.steps[c];
         if (choice.slot < 0 || choice.value < 0 || !HoldsCaseSwitch(p, static_cast<int32_t>(c) + 1, choice.other))
             continue;
-        p.switchInRepetition = true;
         for (int32_t i = static_cast<int32_t>(c) + 1; i < choice.other; i++)
             if (p.steps[i].slot >= 0)
                 around[p.steps[i].slot].push_back(choice.value);

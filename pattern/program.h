@@ -56,7 +56,6 @@ struct Program {
     std::vector<uint8_t> maps;         // 32 bytes per OpClass step
     int choiceCount = 0;
     int repetitionCount = 0;           // empty-able repetitions, each with a pass entry
-    bool switchInRepetition = false;   // a case switch lies in the operand of an empty-able repetition
     // Per choice slot, the empty-able repetitions around it that hold a case switch:
     // enclosing[enclosingStart[s] .. enclosingStart[s + 1]).
     std::vector<int32_t> enclosingStart;

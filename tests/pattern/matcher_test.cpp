@@ -139,6 +139,9 @@ const Case Cases[] = {
     // A case switch inside a repetition that can pass empty: where a pass began decides the mode.
     {"B?{B*\\c}*$", "Bb", "0:0-2", 0, 1},
     {"{{{(b}#}|\\c|}@}*A+[ab]", "bBaa", "0:0-4 1:0-1", 0, 1},
+    // A way that can end in a match may still fail where a pass began here; the walk then backs up.
+    {"(a@)*c", "aaacabc", "0:0-4 1:0-1", 0, 1},
+    {"{{(a|)|b}*}+$", "bbcbbbaa", "0:3-8 1:4-4", 0, 1},
     // The worked example: the bar chain picks one group, $ applies to each.
     {WorkedExample, "int main(int argc, char **argv)", "0:0-31", 0, 1},
     {WorkedExample, "struct foo {", "0:0-12", 0, 1},
