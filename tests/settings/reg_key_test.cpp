@@ -1,7 +1,8 @@
 // CRegKey on both targets: what the file-type lookup and the configuration
-// rely on — texts always NUL-terminated, missing values read as "" and 0, an
-// empty text deletes, paths that do not fit are refused, enumeration sees
-// every name once whatever its length.
+// rely on — a value of any type read as its bytes, texts always NUL-terminated
+// and empty rather than cut, missing values read as "" and 0, an empty text
+// deletes, paths that do not fit are refused, enumeration sees every name once
+// whatever its length.
 #include <cstring>
 #include <string>
 
