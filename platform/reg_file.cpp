@@ -9,7 +9,6 @@
 
 namespace {
 
-const uint32_t RegSz = 1, RegExpandSz = 2, RegBinary = 3, RegDword = 4, RegMultiSz = 7;
 const char Header4[] = "REGEDIT4";
 const char Header5[] = "Windows Registry Editor Version 5.00";
 
