@@ -20,9 +20,9 @@ def keep(tag, path, lines):
 
 ROW = {
     "type": "C",
-    "files": ["/usr/include/*.h", "/usr/include/*/*.h", "/usr/include/*/*/*.h", "/usr/src/glibc/**/*.c"],
-    "exclude": r"^/usr/include/(c\+\+|gtest|gmock|benchmark|boost|X11|python)",
-    "files_name": "/usr/include C headers, glibc .c",
+    "files": ["/usr/src/glibc/**/*.c", "/usr/share/doc/**/*.c", "/usr/share/go-1.*/**/*.c"],
+    "exclude": r"/testdata/",
+    "files_name": "glibc, Go runtime and documentation .c files",
     "ctags": ("C", "fpsugtd"),
     "keep": keep,
     "reference_name": "ctags C: functions, prototypes (.h), named struct/union/enum, `} name;`, macros with arguments",

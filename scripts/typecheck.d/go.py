@@ -3,7 +3,7 @@
 ROW = {
     "type": "Go",
     "files": ["/usr/share/go-1.*/src/**/*.go", "/usr/lib/go-1.*/src/**/*.go"],
-    "exclude": r"/testdata/",
+    "exclude": r"/testdata/|/go-1\.\d+/(misc|test)/",
     "files_name": "the Go library's sources",
     "ctags": ("Go", "fsita"),
     "reference_name": "ctags Go: functions, methods, types",

@@ -1,0 +1,29 @@
+# C header: the machine's C headers; prototypes count.
+# the functions it declares, so prototypes count there; in a source file only
+# definitions. Types count where they are named: `struct x {` and the `} name;`
+# that closes an anonymous typedef. Macros count when they take arguments.
+import re
+
+
+def keep(tag, path, lines):
+    text = lines[tag.line - 1]
+    if tag.kind == "prototype":
+        return path.endswith(".h")
+    if tag.kind in ("struct", "union", "enum"):
+        return not tag.name.startswith("__anon")
+    if tag.kind == "typedef":
+        return text.startswith("}")
+    if tag.kind == "macro":
+        return tag.signature not in ("", "-")
+    return tag.kind == "function"
+
+
+ROW = {
+    "type": "C header",
+    "files": ["/usr/include/*.h", "/usr/include/*/*.h", "/usr/include/*/*/*.h"],
+    "exclude": r"^/usr/include/(c\+\+|gtest|gmock|benchmark|llvm-\d+|unicode|node/(v8|cppgc|node))",
+    "files_name": "/usr/include C headers",
+    "ctags": ("C", "fpsugtd"),
+    "keep": keep,
+    "reference_name": "ctags C: functions, prototypes (.h), named struct/union/enum, `} name;`, macros with arguments",
+}
