@@ -13,31 +13,31 @@
 // Reads LF-separated lines (the LF not part of the line); a final LF adds no line.
 class LineReader {
 public:
-    explicit LineReader(FILE* file) : file_(file) {}
+    explicit LineReader(FILE* file) : File(file) {}
     bool Next(std::string& line)
     {
         line.clear();
         for (;;) {
-            if (at_ == size_) {
-                size_ = std::fread(buffer_, 1, sizeof buffer_, file_);
-                at_ = 0;
-                if (size_ == 0)
+            if (At == Size) {
+                Size = std::fread(Buffer, 1, sizeof Buffer, File);
+                At = 0;
+                if (Size == 0)
                     return !line.empty();
             }
-            const char* start = buffer_ + at_;
-            const char* lf = static_cast<const char*>(std::memchr(start, '\n', size_ - at_));
-            size_t taken = lf ? static_cast<size_t>(lf - start) : size_ - at_;
+            const char* start = Buffer + At;
+            const char* lf = static_cast<const char*>(std::memchr(start, '\n', Size - At));
+            size_t taken = lf ? static_cast<size_t>(lf - start) : Size - At;
             line.append(start, taken);
-            at_ += taken + (lf ? 1 : 0);
+            At += taken + (lf ? 1 : 0);
             if (lf)
                 return true;
         }
     }
 
 private:
-    FILE* file_;
-    char buffer_[65536];
-    size_t at_ = 0, size_ = 0;
+    FILE* File;
+    char Buffer[65536];
+    size_t At = 0, Size = 0;
 };
 
 // Compiles the pattern; when it does not compile, says so on standard error:

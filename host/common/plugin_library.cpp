@@ -1,3 +1,5 @@
+// Loading the plug-in library (LoadLibrary or dlopen) and finding its six
+// entry points by their undecorated names.
 #include "host/common/plugin_library.h"
 
 #ifdef _WIN32

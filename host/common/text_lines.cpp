@@ -1,3 +1,4 @@
+// Reading a text file as the editor's lines; see text_lines.h.
 #include "host/common/text_lines.h"
 
 #include <cerrno>

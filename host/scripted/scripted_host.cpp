@@ -1,3 +1,5 @@
+// The scripted host: records every service call the plug-in makes and
+// answers from the script; see scripted_host.h.
 #include "host/scripted/scripted_host.h"
 
 #include <cstring>

@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "base/ascii.h"
 #include "host/terminal/terminal_keys.h"
 #include "host/terminal/terminal_message.h"
 #include "host/terminal/terminal_screen.h"
@@ -11,14 +12,9 @@
 
 namespace {
 
-char FoldAscii(char c)
-{
-    return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c;
-}
-
 bool ContainsIgnoringCase(const std::string& text, const std::string& part)
 {
-    auto equal = [](char a, char b) { return FoldAscii(a) == FoldAscii(b); };
+    auto equal = [](char a, char b) { return AsciiLower(a) == AsciiLower(b); };
     return std::search(text.begin(), text.end(), part.begin(), part.end(), equal) != text.end();
 }
 

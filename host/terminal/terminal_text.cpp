@@ -1,6 +1,7 @@
 // Bytes to screen cells; see terminal_text.h for the invariant.
 #include "host/terminal/terminal_text.h"
 
+#include <algorithm>
 #include <climits>
 #include <cstring>
 #include <cwchar>
@@ -50,22 +51,22 @@ TextUnit NextUnit(std::string_view text, size_t i, int column, bool utf8)
     return {byte, length, column, width, UnitKind::Plain};
 }
 
+// The unit whose span [start, start + size) holds value, or units.size(): the
+// units lie end to end, so their starts are in order.
+size_t FindUnit(const std::vector<TextUnit>& units, int value, int TextUnit::*start, int TextUnit::*size)
+{
+    auto after = std::upper_bound(units.begin(), units.end(), value,
+                                  [&](int v, const TextUnit& u) { return v < u.*start; });
+    if (after == units.begin() || value >= after[-1].*start + after[-1].*size)
+        return units.size();
+    return static_cast<size_t>(after - units.begin() - 1);
+}
+
 }  // namespace
 
 size_t TextLayout::UnitAtByte(int byte) const
 {
-    size_t low = 0, high = Units.size();
-    while (low < high) {
-        size_t mid = (low + high) / 2;
-        const TextUnit& u = Units[mid];
-        if (byte < u.Byte)
-            high = mid;
-        else if (byte >= u.Byte + u.Length)
-            low = mid + 1;
-        else
-            return mid;
-    }
-    return Units.size();
+    return FindUnit(Units, byte, &TextUnit::Byte, &TextUnit::Length);
 }
 
 int TextLayout::ColumnOfByte(int byte) const
@@ -76,18 +77,8 @@ int TextLayout::ColumnOfByte(int byte) const
 
 int TextLayout::ByteAtColumn(int column) const
 {
-    size_t low = 0, high = Units.size();
-    while (low < high) {
-        size_t mid = (low + high) / 2;
-        const TextUnit& u = Units[mid];
-        if (column < u.Column)
-            high = mid;
-        else if (column >= u.Column + u.Width)
-            low = mid + 1;
-        else
-            return u.Byte;
-    }
-    return Bytes;
+    size_t u = FindUnit(Units, column, &TextUnit::Column, &TextUnit::Width);
+    return u < Units.size() ? Units[u].Byte : Bytes;
 }
 
 TextLayout LayOutText(std::string_view text, bool utf8)
