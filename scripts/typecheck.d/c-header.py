@@ -27,3 +27,17 @@ ROW = {
     "keep": keep,
     "reference_name": "ctags C: functions, prototypes (.h), named struct/union/enum, `} name;`, macros with arguments",
 }
+
+PNG_STYLE = re.compile(r"^[A-Z_]+\(\d+,\s*[^,]+,\s*(\w+),")
+
+
+def exported(path, lines):
+    """ctags sees no prototype in `PNG_EXPORT(1, int, name, (args));`: it declares name."""
+    for number, text in enumerate(lines, 1):
+        m = PNG_STYLE.match(text)
+        if m:
+            yield number, m.group(1)
+
+
+ROW["also"] = exported
+ROW["reference_name"] += "; `EXPORT(1, type, name, (args))` declares name"
