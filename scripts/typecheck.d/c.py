@@ -27,3 +27,18 @@ ROW = {
     "keep": keep,
     "reference_name": "ctags C: functions, prototypes (.h), named struct/union/enum, `} name;`, macros with arguments",
 }
+
+GNU_HEAD = re.compile(r"^([A-Za-z_]\w*)\s*\(.*\)\s*$")
+
+
+def gnu_heads(path, lines):
+    """ctags loses some heads after macros it cannot read; `name (args)` at column 0 with `{` on
+    the next line is a definition all the same."""
+    for number, text in enumerate(lines[:-1], 1):
+        m = GNU_HEAD.match(text)
+        if m and lines[number].startswith("{") and m.group(1) not in ("if", "for", "while", "switch"):
+            yield number, m.group(1)
+
+
+ROW["also"] = gnu_heads
+ROW["reference_name"] += "; `name (args)` at column 0 before a `{` line"
