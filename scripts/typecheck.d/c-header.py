@@ -1,7 +1,8 @@
-# C header: the machine's C headers; prototypes count.
-# the functions it declares, so prototypes count there; in a source file only
-# definitions. Types count where they are named: `struct x {` and the `} name;`
-# that closes an anonymous typedef. Macros count when they take arguments.
+# C header: the machine's headers named .h (C, and the C++ of some), read by
+# ctags' C++ parser, which reads C as well. In a header a reader looks for the
+# functions it declares, so prototypes count. Types count where they are named:
+# `struct x {`, `class X`, `namespace n`, and the `} name;` that closes an
+# anonymous typedef. Macros count when they take arguments.
 import re
 
 
@@ -9,7 +10,7 @@ def keep(tag, path, lines):
     text = lines[tag.line - 1]
     if tag.kind == "prototype":
         return path.endswith(".h")
-    if tag.kind in ("struct", "union", "enum"):
+    if tag.kind in ("struct", "union", "enum", "class", "namespace"):
         return not tag.name.startswith("__anon")
     if tag.kind == "typedef":
         return text.startswith("}")
@@ -23,9 +24,9 @@ ROW = {
     "files": ["/usr/include/*.h", "/usr/include/*/*.h", "/usr/include/*/*/*.h"],
     "exclude": r"^/usr/include/(c\+\+|gtest|gmock|benchmark|llvm-\d+|unicode|node/(v8|cppgc|node))",
     "files_name": "/usr/include C headers",
-    "ctags": ("C", "fpsugtd"),
+    "ctags": ("C++", "fpsugtdcn"),
     "keep": keep,
-    "reference_name": "ctags C: functions, prototypes (.h), named struct/union/enum, `} name;`, macros with arguments",
+    "reference_name": "ctags C++ (it reads C, and the C++ in some .h): functions, prototypes (.h), named struct/union/enum, `} name;`, macros with arguments",
 }
 
 PNG_STYLE = re.compile(r"^[A-Z_]+\(\d+,\s*[^,]+,\s*(\w+),")

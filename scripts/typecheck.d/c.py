@@ -1,7 +1,7 @@
-# C: the machine's C headers and glibc's sources. In a header a reader looks for
-# the functions it declares, so prototypes count there; in a source file only
-# definitions. Types count where they are named: `struct x {` and the `} name;`
-# that closes an anonymous typedef. Macros count when they take arguments.
+# C: C sources (glibc's, the Go runtime's, documentation examples). In a source
+# file only definitions count, not prototypes. Types count where they are named:
+# `struct x {` and the `} name;` that closes an anonymous typedef. Macros count
+# when they take arguments.
 import re
 
 
