@@ -10,7 +10,6 @@
 #include "frame/host_services.h"
 #include "settings/file_types.h"
 #include "settings/reg_key.h"
-#include "settings/type_names.h"
 
 namespace {
 
@@ -45,11 +44,9 @@ struct ValueField {
     int Item;
     const char* Value;
 };
-const ValueField ValueFields[] = {{4, "FileMask"}, {6, "RX"}, {8, "Present"}};
+const ValueField ValueFields[] = {{4, FileMaskValue}, {6, PatternValue}, {8, PresentationValue}};
 
-// Written on every save, 0 included, and only with the bits of the boxes.
-const char FlagsValue[] = "Flags";
-
+// Flags is written on every save, 0 included, and only with the bits of the boxes.
 struct FlagBox {
     int Item;
     DWORD Bit;
@@ -62,12 +59,11 @@ void BuildDialog(PluginDialogItem* items)
         items[i] = MakeDialogItem(FileTypeDialog[i]);
 }
 
-// A type that does not exist leaves the fields empty; it is not created, so
-// looking at "Default settings" and cancelling leaves no empty key behind.
+// Opening a type that does not exist creates its key, empty, so the fields
+// start empty; "Default settings" is never listed, and an empty mask never
+// matches, so such a key changes nothing the user sees.
 void LoadType(CRegKey& fileTypesKey, const char* name, PluginDialogItem* items)
 {
-    if (!name || !TypeExists(fileTypesKey, name))
-        return;
     CRegKey type(fileTypesKey.Key, name, 0);
     for (const ValueField& field : ValueFields)
         type.ReadString(field.Value, items[field.Item].Data, sizeof items[field.Item].Data);

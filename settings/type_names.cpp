@@ -12,20 +12,6 @@ namespace {
 // long to be a type's is told from the end of the list.
 enum { KEY_NAME_BUFFER_SIZE = 256 };
 
-char FoldAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
-bool SameKeyName(const std::string& a, const char* b)
-{
-    size_t i = 0;
-    for (; i < a.size() && b[i]; i++)
-        if (FoldAscii(a[i]) != FoldAscii(b[i]))
-            return false;
-    return i == a.size() && !b[i];
-}
-
 }  // namespace
 
 std::vector<std::string> ListTypeNames(CRegKey& fileTypesKey)
@@ -36,12 +22,4 @@ std::vector<std::string> ListTypeNames(CRegKey& fileTypesKey)
         if (std::strlen(name) < TYPE_NAME_SIZE)
             names.push_back(name);
     return names;
-}
-
-bool TypeExists(CRegKey& fileTypesKey, const char* name)
-{
-    for (const std::string& type : ListTypeNames(fileTypesKey))
-        if (SameKeyName(type, name))
-            return true;
-    return false;
 }

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/strings_list/strings_list_fixture.h"
+#include "tests/support/strings_list_fixture.h"
 
 namespace {
 
@@ -86,6 +86,19 @@ TEST_F(FileTypesTest, MissingValuesReadAsEmptyAndZero)
     Types.Add("T", "\\.t$", "");  // no "RX": nothing is found
     RunList();
     ExpectNothingFound("a.t");
+}
+
+TEST_F(FileTypesTest, ValuesOfAnyRegistryTypeReadAsStored)
+{
+    // As another tool may store a type: expandable texts, "Flags" as 4 bytes of binary.
+    Types.Add("T", "", "");
+    Types.SetValue("T", "FileMask", REG_EXPAND_SZ, std::string("\\.t$") + '\0');
+    Types.SetValue("T", "RX", REG_EXPAND_SZ, std::string("^(\\w)") + '\0');
+    Types.SetValue("T", "Present", REG_BINARY, "<\\1>");
+    Types.SetValue("T", "Flags", REG_BINARY, std::string("\x02\0\0\0", 4));
+    Editor("a.t", {"b", "a"});
+    RunList();
+    EXPECT_EQ(MenuTexts(), (std::vector<std::string>{"<a>", "<b>"}));
 }
 
 TEST_F(FileTypesTest, UnknownFlagBitsDoNotDisturbTheKnownOnes)

@@ -1,0 +1,163 @@
+#!/bin/bash
+# stringslist types: set, list, export, delete, and import from REGEDIT4 and
+# version 5.00 UTF-16 files exported under other roots, merging whole types;
+# clear errors for bad .reg files, an unreadable store and an unwritable one,
+# with the store left byte for byte as it was. Runs in a store of its own.
+set -u
+program=$1
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+export XDG_CONFIG_HOME=$dir/config
+store=$XDG_CONFIG_HOME/stringslist/registry.reg
+cd "$dir" || exit 1
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# run EXPECTED-STATUS ARGS...: output in out, errors in err.
+run() {
+    local status=$1
+    shift
+    "$program" types "$@" > out 2> err
+    local got=$?
+    [ "$got" = "$status" ] || { fail "types $* answered $got, wanted $status"; cat out err; }
+}
+
+# contains FILE TEXT
+contains() {
+    grep -qF -- "$2" "$1" || { fail "$1 lacks: $2"; cat "$1"; }
+}
+
+# The order in which the plug-in tries the types: names as `list` shows them.
+type_names() {
+    "$program" types list | sed -n 's/^\([^ ].*\)$/\1/p' | tail -n +2
+}
+
+# --- a new store is empty; set creates and changes, an empty text deletes
+run 0 list
+contains out "No file types"
+[ ! -e "$store" ] || fail "listing created the store"
+
+run 0 set C --mask '\.c$' --rx '^(\w+)\(' --present '\1' --flags 0x3
+run 0 set Make --mask 'akefile$'
+run 0 set c --present '' --flags 1
+run 0 list
+contains out 'FileMask  \.c$'
+contains out 'Present   (none)'
+contains out 'Flags     1 (select from cursor)'
+contains "$store" '"RX"="^(\\w+)\\("'
+[ "$(type_names | tr '\n' ' ')" = "C Make " ] || fail "names: $(type_names | tr '\n' ' ')"
+
+run 2 set C --flags -1
+run 2 set C --flags 4294967296
+run 2 set C --colour red
+run 1 set "$(printf 'x%.0s' {1..64})" --rx y
+contains err "shorter than 64"
+run 1 set 'a\b'
+run 2 set C --rx "$(printf 'y%.0s' {1..512})"    # the plug-in would read it as empty
+contains err "at most 511 characters"
+contains "$store" '"RX"="^(\\w+)\\("'
+run 1 delete Nothing
+contains err "no file type named Nothing"
+
+# --- export, delete, import back: the same types
+run 0 export saved.reg
+run 0 export
+cmp -s out saved.reg || fail "export to standard output differs from export to a file"
+contains saved.reg '[HKEY_CURRENT_USER\Software\stringslist\RegExp\FileTypes\C]'
+run 0 delete c
+run 0 delete MAKE
+run 0 list
+contains out "No file types"
+run 0 import saved.reg
+run 0 export
+cmp -s out saved.reg || fail "import of an export did not give the same store"
+
+# --- import from another root, REGEDIT4: replaces C whole, adds Py, keeps Make
+cat > other.reg <<'EOF'
+REGEDIT4
+
+[HKEY_CURRENT_USER\Software\Other Host\Plugins\RegExp]
+"Unrelated"="x"
+
+[HKEY_CURRENT_USER\Software\Other Host\Plugins\RegExp\FileTypes\C]
+"FileMask"="\\.[ch]$"
+"Flags"=dword:00000002
+
+[HKEY_CURRENT_USER\Software\Other Host\Plugins\RegExp\FileTypes\Py]
+"FileMask"="\\.py$"
+"RX"=""
+EOF
+run 0 import other.reg
+contains out "Imported 2 file types"
+contains err "1 keys with values"
+run 0 list
+contains out 'FileMask  \.[ch]$'
+contains out 'Flags     2 (sort items)'
+grep -q 'RX        ^(\\w+)' out && fail "the imported C kept a value of the old one"
+[ "$(type_names | tr '\n' ' ')" = "C Make Py " ] || fail "names after merge: $(type_names | tr '\n' ' ')"
+grep -q '"RX"=""' "$store" && fail "an empty text was stored"
+
+# --- version 5.00 in UTF-16 LE with a byte-order mark, CRLF line ends
+{
+    printf '\xff\xfe'
+    printf 'Windows Registry Editor Version 5.00\r\n\r\n[HKEY_CURRENT_USER\\Software\\W\\RegExp\\FileTypes\\Caf\xc3\xa9]\r\n"Present"="\xc3\xa9t\xc3\xa9 %%LINE%%"\r\n"Flags"=dword:00000004\r\n' |
+        iconv -f UTF-8 -t UTF-16LE
+} > wide.reg
+run 0 import wide.reg
+run 0 list
+contains out "Café"
+contains out 'Present   été %LINE%'
+
+# --- values of other registry types are shown as the plug-in reads them
+{
+    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\X\\RegExp\\FileTypes\\Foreign]\n'
+    printf '"FileMask"=hex(2):5c,2e,66,00\n"Flags"=hex:03,00,00,00\n'
+    printf '"RX"=hex:%s70\n' "$(printf '70,%.0s' {1..511})"    # 512 characters, no NUL
+} > foreign.reg
+run 0 import foreign.reg
+contains err "RX of Foreign has 512 bytes"
+run 0 list
+contains out 'FileMask  \.f'
+contains out 'Flags     3 (select from cursor, sort items)'
+contains out 'RX        (read as empty by the plug-in'
+
+# --- bad .reg files: file, line and what was expected; the store untouched
+cp "$store" before
+printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\T\\RegExp\\FileTypes\\X]\n"RX"="\\.c"\n' > bad.reg
+run 1 import bad.reg
+contains err "bad.reg:4: expected \\\\ or"
+printf 'REGEDIT4\n[HKEY_CURRENT_USER\\Software\\T]\n"RX"="x"\n' > none.reg
+run 1 import none.reg
+contains err "no file types"
+run 1 import missing.reg
+contains err "cannot read missing.reg"
+cmp -s "$store" before || fail "a failed import changed the store"
+
+# --- a store that cannot be written: the store stays as it was
+mkdir "$store.tmp"
+run 1 set C --rx new
+contains err "cannot set the file type C"
+contains err "left as it is"
+run 1 import other.reg
+cmp -s "$store" before || fail "a failed write changed the store"
+rmdir "$store.tmp"
+
+# --- a store that cannot be parsed: reported, never overwritten
+head -c $(($(stat -c %s before) - 3)) before > "$store"
+cp "$store" cut
+run 1 list
+contains err "registry.reg:"
+contains err "cut short"
+run 1 set C --rx new
+run 1 import other.reg
+cmp -s "$store" cut || fail "a store that cannot be parsed was overwritten"
+
+if [ "$failures" != 0 ]; then
+    echo "$failures failures"
+    exit 1
+fi
+echo "types command: all passed"
