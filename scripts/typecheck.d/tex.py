@@ -4,7 +4,7 @@
 # definitions of commands and environments that start a line (\newcommand,
 # \renewcommand, \providecommand, \DeclareRobustCommand, \newenvironment,
 # \def, \gdef, \edef, \xdef), a rule of this row, since ctags knows only
-# \newcommand and takes \newcommand\section{...} for a section.
+# \newcommand and takes a \section inside a definition for a heading.
 import re
 
 DEFINITION = re.compile(r"\\(?:(?:re)?newcommand|providecommand|DeclareRobustCommand|newenvironment)\*?\s*\{?\s*(\\?[\w@]+)"
