@@ -6,7 +6,8 @@
 # domain, index, trigger, sequence, schema or aggregate, wherever it starts,
 # outside comments, quoted strings and dollar-quoted bodies, counts on the line
 # of its CREATE and is named by the object's name; an index created without a
-# name counts nowhere. psql's meta-commands (\echo ...) end at their line's end.
+# name is named by its table. psql's meta-commands (\echo ...) end at their
+# line's end.
 import re
 
 MODIFIERS = {"or", "replace", "temp", "temporary", "unlogged", "global", "local", "materialized", "unique",
@@ -41,8 +42,8 @@ def created(statement):
         return
     for i, word in enumerate(words[1:8], 1):
         if word.lower() in KINDS:
-            rest = [w for w in words[i + 1:] if w.lower() not in ("if", "not", "exists", "concurrently")]
-            if rest and rest[0].lower() != "on" and re.match(r'[\w"@`\[]', rest[0]):
+            rest = [w for w in words[i + 1:] if w.lower() not in ("if", "not", "exists", "concurrently", "on")]
+            if rest and re.match(r'[\w"@`\[]', rest[0]):
                 yield statement[0][1], rest[0]
             return
         if word.lower() not in MODIFIERS:
@@ -54,6 +55,6 @@ ROW = {
     "files": ["/usr/share/postgresql/*/**/*.sql", "/usr/share/postgresql-common/**/*.sql"],
     "files_name": "PostgreSQL's extension and system scripts, postgresql-common's tests",
     "reference": reference,
-    "reference_name": "rule: CREATE of a named table, view, function, procedure, type, domain, index, trigger, "
+    "reference_name": "rule: CREATE of a table, view, function, procedure, type, domain, index, trigger, "
                       "sequence, schema, aggregate outside comments, strings and $$ bodies",
 }

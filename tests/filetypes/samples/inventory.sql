@@ -13,6 +13,7 @@ create table if not exists "Order" (id int, item int);
 CREATE TEMPORARY TABLE scratch (line text);
 CREATE UNIQUE INDEX items_name_idx ON inventory.items (name);
 CREATE INDEX ON inventory.items (id);
+CREATE INDEX CONCURRENTLY IF NOT EXISTS items_note_idx ON inventory.items (note);
 
 CREATE OR REPLACE VIEW inventory.low_stock AS
     SELECT * FROM inventory.items WHERE false;
