@@ -1,17 +1,22 @@
 // stringslist list: the strings list of a file, run through the plug-in as
 // the editor's host would run it. The file stands in for the editor's text;
-// the user's store holds the file types. Human output shows the menu as a
-// user would see it; --porcelain prints every call the user would see, or
-// that moves the editor, in a fixed form.
+// the user's store holds the file types, or --type/--rx give the one type to
+// use, lent to the plug-in in a throwaway store of its own so that the user's
+// is never written. Human output shows the menu as a user would see it;
+// --porcelain prints every call the user would see, or that moves the editor,
+// in a fixed form.
 #include <cerrno>
 #include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <filesystem>
+#include <fstream>
 #include <string>
 #include <vector>
 
 #include "host/cli/commands.h"
+#include "host/cli/pattern_command.h"
 #include "host/common/plugin_library.h"
 #include "host/cli/porcelain.h"
 #include "host/scripted/scripted_host.h"
@@ -21,13 +26,18 @@
 
 namespace {
 
-const char Usage[] = "usage: stringslist list [--porcelain] [--cursor N] [--height H] [--choose K] FILE\n";
+const char Usage[] =
+    "usage: stringslist list [--porcelain] [--cursor N] [--height H] [--choose K]\n"
+    "                        [--type NAME | --rx PATTERN [--present TEMPLATE] [--flags F]] FILE\n";
 
 struct ListOptions {
     bool Porcelain = false;
     int Cursor = 0;
     int Height = 25;
     int ChooseIndex = -1;  // -1: the menu is cancelled
+    std::string TypeName;  // --type: this type of the store, whatever its mask
+    std::string Pattern, Presentation, Flags;  // --rx, --present, --flags (4 data bytes)
+    bool HasPattern = false, HasPresentation = false, HasFlags = false;
     std::string File;
 };
 
@@ -54,12 +64,61 @@ const NumberOption NumberOptions[] = {
     {"--choose", INT_MIN, &ListOptions::ChooseIndex},
 };
 
+// Options that take a text.
+struct TextOption {
+    const char* Name;
+    std::string ListOptions::*Value;
+    bool ListOptions::*Given;
+};
+
+const TextOption TextOptions[] = {
+    {"--type", &ListOptions::TypeName, nullptr},
+    {"--rx", &ListOptions::Pattern, &ListOptions::HasPattern},
+    {"--present", &ListOptions::Presentation, &ListOptions::HasPresentation},
+    {"--flags", &ListOptions::Flags, &ListOptions::HasFlags},
+};
+
 bool IsOptionName(const char* arg)
 {
     for (const NumberOption& o : NumberOptions)
         if (!std::strcmp(arg, o.Name))
             return true;
+    for (const TextOption& o : TextOptions)
+        if (!std::strcmp(arg, o.Name))
+            return true;
     return !std::strcmp(arg, "--porcelain");
+}
+
+bool TakeTextOption(const TextOption& option, const char* text, ListOptions& options)
+{
+    std::string value = text;
+    if (option.Value == &ListOptions::Flags) {
+        if (!ParseTypeFlags(text, value)) {
+            std::fprintf(stderr, "stringslist: --flags needs a number from 0 to 4294967295 (or 0x...)\n");
+            return false;
+        }
+    } else if (option.Value == &ListOptions::TypeName ? value.empty() : !CheckTypeText(option.Name, value)) {
+        if (value.empty())
+            std::fprintf(stderr, "stringslist: --type needs a type's name\n");
+        return false;
+    }
+    options.*option.Value = value;
+    if (option.Given)
+        options.*option.Given = true;
+    return true;
+}
+
+// --type names a type; --rx gives one, --present and --flags belong to it.
+bool CheckTypeOptions(const ListOptions& options)
+{
+    const char* problem = nullptr;
+    if (!options.TypeName.empty() && options.HasPattern)
+        problem = "--type and --rx exclude each other";
+    else if ((options.HasPresentation || options.HasFlags) && !options.HasPattern)
+        problem = "--present and --flags go with --rx";
+    if (problem)
+        std::fprintf(stderr, "stringslist: %s\n", problem);
+    return !problem;
 }
 
 // FILE is always the last argument, so any name, one that begins with "-"
@@ -78,7 +137,18 @@ bool ParseListOptions(int argc, char** argv, ListOptions& options)
         for (const NumberOption& o : NumberOptions)
             if (!std::strcmp(arg, o.Name))
                 number = &o;
-        if (number) {
+        const TextOption* text = nullptr;
+        for (const TextOption& o : TextOptions)
+            if (!std::strcmp(arg, o.Name))
+                text = &o;
+        if (text) {
+            if (i + 1 == last) {
+                std::fprintf(stderr, "stringslist: %s needs a value\n", arg);
+                return false;
+            }
+            if (!TakeTextOption(*text, argv[++i], options))
+                return false;
+        } else if (number) {
             if (i + 1 == last || !ParseNumber(argv[++i], number->Minimum, options.*number->Value)) {
                 std::fprintf(stderr, "stringslist: %s needs a number%s\n", arg,
                              number->Minimum == 0 ? " of 0 or more" : "");
@@ -92,7 +162,7 @@ bool ParseListOptions(int argc, char** argv, ListOptions& options)
         }
     }
     options.File = argv[last];
-    return true;
+    return CheckTypeOptions(options);
 }
 
 // The scripted host of the run: its menu answers --choose K only when K is an
@@ -123,6 +193,93 @@ public:
         line->SelectionStart = line->SelectionEnd = -1;
         return 1;
     }
+};
+
+// The store's path of a file type's key, hive first.
+std::vector<std::string> TypeKeyPath(const std::string& name)
+{
+    return SplitRegPath(std::string("HKEY_CURRENT_USER\\") + ProgramRegistryRoot + "\\" + FileTypesPath + "\\" +
+                        name);
+}
+
+// The one type of a run with --type or --rx, its mask taking every file name.
+bool TypeOfRun(const ListOptions& options, const RegFileDocument& store, RegFileKey& type)
+{
+    type.Path = TypeKeyPath(options.HasPattern ? "--rx" : options.TypeName);
+    if (options.HasPattern) {
+        type.Values = {{PatternValue, RegSz, options.Pattern}};
+        if (options.HasPresentation)
+            type.Values.push_back({PresentationValue, RegSz, options.Presentation});
+        if (options.HasFlags)
+            type.Values.push_back({FlagsValue, RegDword, options.Flags});
+    } else {
+        const RegFileKey* found = nullptr;
+        for (const RegFileKey& key : store.Keys)
+            if (SameRegPath(key.Path, type.Path))
+                found = &key;
+        if (!found) {
+            std::fprintf(stderr, "stringslist: there is no file type named %s\n", options.TypeName.c_str());
+            return false;
+        }
+        type.Path = found->Path;
+        for (const RegFileValue& value : found->Values)
+            if (!SameRegName(value.Name, FileMaskValue))
+                type.Values.push_back(value);
+    }
+    type.Values.push_back({FileMaskValue, RegSz, "^"});
+    return true;
+}
+
+// A throwaway store holding one type, lent to the plug-in for the run through
+// XDG_CONFIG_HOME: the user's store is never written, whatever the plug-in
+// does. The folder goes and the variable comes back when the run ends.
+class OneTypeStore {
+public:
+    ~OneTypeStore()
+    {
+        if (folder_.empty())
+            return;
+        if (hadHome_)
+            setenv("XDG_CONFIG_HOME", savedHome_.c_str(), 1);
+        else
+            unsetenv("XDG_CONFIG_HOME");
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    bool Create(const RegFileKey& type)
+    {
+        std::error_code error;
+        std::filesystem::path temp = std::filesystem::temp_directory_path(error);
+        std::string pattern = (error ? std::filesystem::path("/tmp") : temp).string() + "/stringslist.XXXXXX";
+        if (!mkdtemp(&pattern[0])) {
+            std::fprintf(stderr, "stringslist: cannot make a folder for the type of the run: %s\n",
+                         std::strerror(errno));
+            return false;
+        }
+        folder_ = pattern;
+        RegFileDocument document;
+        for (size_t n = 2; n <= type.Path.size(); n++)  // parents first, as the store keeps them
+            document.Keys.push_back({{type.Path.begin(), type.Path.begin() + long(n)}, {}});
+        document.Keys.back().Values = type.Values;
+        std::filesystem::create_directory(folder_ + "/stringslist", error);
+        std::ofstream out(folder_ + "/stringslist/registry.reg", std::ios::binary);
+        out << FormatRegFile(document);
+        out.close();
+        if (error || !out) {
+            std::fprintf(stderr, "stringslist: cannot write the type of the run in %s\n", folder_.c_str());
+            return false;
+        }
+        const char* home = std::getenv("XDG_CONFIG_HOME");
+        hadHome_ = home != nullptr;
+        savedHome_ = home ? home : "";
+        setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+        return true;
+    }
+
+private:
+    std::string folder_, savedHome_;
+    bool hadHome_ = false;
 };
 
 void RunStringsList(PluginLibrary& plugin, const ListOptions& options, ListHost& host)
@@ -226,6 +383,13 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
         std::fputs(Usage, stderr);
         return 2;
     }
+    // A pattern being tried is one the user is writing: say where it breaks.
+    if (options.HasPattern) {
+        PatternNode* pattern = CompileOrSay(options.Pattern.c_str(), false);
+        if (!pattern)
+            return 2;
+        FreePattern(pattern);
+    }
     ListHost host;
     std::string error;
     if (!ReadTextLines(options.File, host.Editor.Lines, error)) {
@@ -237,6 +401,12 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
     if (!ReadRegistryStore(store, error)) {
         std::fprintf(stderr, "stringslist: the file-type store cannot be read: %s\n", error.c_str());
         return 1;
+    }
+    OneTypeStore oneType;
+    if (!options.TypeName.empty() || options.HasPattern) {
+        RegFileKey type;
+        if (!TypeOfRun(options, store, type) || !oneType.Create(type))
+            return 1;
     }
     PluginLibrary plugin;
     if (!LoadPlugin(programOptions, plugin))

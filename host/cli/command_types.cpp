@@ -28,8 +28,6 @@ const char Usage[] =
     "       stringslist types set NAME [--mask M] [--rx R] [--present P] [--flags F]\n"
     "       stringslist types delete NAME\n";
 
-const size_t ValueTextLimit = SETTINGS_TEXT_SIZE - 1;
-
 // A registry path as its components.
 KeyPath SplitPath(const std::string& path)
 {
@@ -62,6 +60,8 @@ const SetOption SetOptions[] = {
     {"--present", PresentationValue, RegSz},
     {"--flags", FlagsValue, RegDword},
 };
+
+const size_t ValueTextLimit = SETTINGS_TEXT_SIZE - 1;
 
 int Fail(const std::string& message)
 {
@@ -356,17 +356,6 @@ bool CheckTypeName(const std::string& name, bool forWriting)
     return true;
 }
 
-bool ParseFlags(const char* text, std::string& data)
-{
-    char* end = nullptr;
-    errno = 0;
-    unsigned long long n = std::strtoull(text, &end, 0);
-    if (errno || end == text || *end || text[0] == '-' || n > 0xFFFFFFFFull)
-        return false;
-    data = std::string{char(n), char(n >> 8), char(n >> 16), char(n >> 24)};
-    return true;
-}
-
 // The values that `set` writes, from its options; an empty text deletes.
 bool ParseSetOptions(int argc, char** argv, std::vector<RegFileValue>& values)
 {
@@ -380,11 +369,10 @@ bool ParseSetOptions(int argc, char** argv, std::vector<RegFileValue>& values)
         if (i + 1 == argc)
             return UsageError(std::string(argv[i]) + " needs a value"), false;
         RegFileValue value{option->Value, option->Type, argv[++i]};
-        if (option->Type == RegDword && !ParseFlags(argv[i], value.Data))
+        if (option->Type == RegDword && !ParseTypeFlags(argv[i], value.Data))
             return UsageError("--flags needs a number from 0 to 4294967295 (or 0x...)"), false;
-        if (option->Type == RegSz && value.Data.size() > ValueTextLimit)
-            return UsageError(std::string(argv[i - 1]) + " takes at most " + std::to_string(ValueTextLimit) +
-                              " characters: the plug-in would read a longer text as empty"), false;
+        if (option->Type == RegSz && !CheckTypeText(argv[i - 1], value.Data))
+            return std::fputs(Usage, stderr), false;
         values.push_back(value);
     }
     return true;
@@ -443,6 +431,26 @@ int DeleteType(const std::string& name)
 }
 
 }  // namespace
+
+bool ParseTypeFlags(const char* text, std::string& data)
+{
+    char* end = nullptr;
+    errno = 0;
+    unsigned long long n = std::strtoull(text, &end, 0);
+    if (errno || end == text || *end || text[0] == '-' || n > 0xFFFFFFFFull)
+        return false;
+    data = std::string{char(n), char(n >> 8), char(n >> 16), char(n >> 24)};
+    return true;
+}
+
+bool CheckTypeText(const char* option, const std::string& text)
+{
+    if (text.size() <= ValueTextLimit)
+        return true;
+    std::fprintf(stderr, "stringslist: %s takes at most %zu characters: the plug-in would read a longer text as empty\n",
+                 option, ValueTextLimit);
+    return false;
+}
 
 int RunTypesCommand(const ProgramOptions&, int argc, char** argv)
 {

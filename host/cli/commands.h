@@ -17,6 +17,12 @@ int RunListCommand(const ProgramOptions& options, int argc, char** argv);
 int RunTypesCommand(const ProgramOptions& options, int argc, char** argv);
 int RunEditCommand(const ProgramOptions& options, int argc, char** argv);
 
+// The flags of a file type, decimal or 0x..., as the 4 data bytes of its value;
+// false for anything else.
+bool ParseTypeFlags(const char* text, std::string& data);
+// Whether a file type's text (of option NAME) fits what the plug-in reads; says why not.
+bool CheckTypeText(const char* option, const std::string& text);
+
 // Finds and loads the plug-in, or says why not on standard error.
 class PluginLibrary;
 bool LoadPlugin(const ProgramOptions& options, PluginLibrary& library);

@@ -27,10 +27,13 @@ struct ShippedType {
 };
 
 const ShippedType Shipped[] = {
-    {"c.reg",
+    {"c-header.reg",
      {{"/usr/include/x86_64-linux-gnu/bits/byteswap.h",
        {"#define __bswap_constant_16", "__bswap_16", "__bswap_32", "__bswap_64"}},
-      {"/usr/include/stdio.h", {"fopen", "fprintf", "snprintf", "tmpfile"}}}},
+      {"/usr/include/stdio.h", {"fopen", "fprintf", "snprintf", "tmpfile", "getline"}},
+      {"/usr/include/x86_64-linux-gnu/bits/stdio.h", {"getchar", "getchar_unlocked", "vprintf"}},
+      {"/usr/include/zlib.h", {"deflate", "inflateInit2_", "z_stream", "gz_header"}}}},
+    {"c.reg", {{"/usr/share/cmake-*/Modules/CheckFunctionExists.c", {"main"}}}},
     {"cpp.reg",
      {{"/usr/src/googletest/googletest/src/gtest.cc",
        {"namespace testing", "AssertHelper::AssertHelper", "class UnitTestFilter",
@@ -133,7 +136,10 @@ TEST_F(ShippedTypesTest, EachTypeKeepsToItsOwnFiles)
     for (Case c : {Case{"src/a.c", "int main(void)", "main"}, Case{"a.cc", "int main()", "main"},
                    Case{"x.py", "def main():", "def main"}, Case{"run.sh", "main() {", "main()"},
                    Case{"GNUmakefile", "main: x.o", "main"}, Case{"notes.MD", "# main", "# main"},
-                   Case{"a.txt", "int main(void)", ""}, Case{"a.c.orig", "int main(void)", ""},
+                   Case{"a.txt", "int main(void)", ""}, Case{"lib.h", "int f(void);", "f"},
+                   Case{"/usr/include/c++/12/vector", "namespace std", "namespace std"},
+                   Case{"Makefile.gz", "main: x.o", ""}, Case{"Makefile.linux", "main: x.o", "main"},
+                   Case{"/home/u/.bash_profile", "main() {", "main()"}, Case{"PKGBUILD", "build() {", "build()"}, Case{"a.c.orig", "int main(void)", ""},
                    Case{"Makefile.c", "main: x.o", ""}}) {
         Editor(c.Name, {c.Line});
         RunList();

@@ -113,5 +113,24 @@ else
     failures=$((failures + 1))
 fi
 
+# --type and --rx: one type for the run, whatever the masks; the user's store
+# is left byte for byte and no throwaway folder stays behind.
+export TMPDIR=$dir/tmp
+mkdir -p "$TMPDIR"
+cp "$XDG_CONFIG_HOME/stringslist/registry.reg" store-before
+printf 'fn b\nfn a\nx\n' > other.txt
+printf 'menu\tother.txt\tTotal 2 items\tProcListMenu\t2\t0\nitem\tfn b\nitem\tfn a\n' > want8
+expect type-whatever-the-mask 0 want8 -- --porcelain --type t other.txt
+printf 'menu\tother.txt\tTotal 2 items\tProcListMenu\t2\t1\nitem\t<a>\nitem\t<b>\n' > want9
+expect rx-present-flags 0 want9 -- --porcelain --rx '^fn (\w)' --present '<\1>' --flags 0x2 other.txt
+expect unknown-type 1 nothing -- --porcelain --type nosuch other.txt
+expect rx-that-does-not-compile 2 nothing -- --porcelain --rx 'a**' other.txt
+expect present-without-rx 2 nothing -- --porcelain --present x other.txt
+expect type-and-rx 2 nothing -- --porcelain --type t --rx x other.txt
+if ! cmp -s store-before "$XDG_CONFIG_HOME/stringslist/registry.reg" || [ -n "$(ls -A "$TMPDIR")" ]; then
+    echo "FAIL type-of-the-run: the store changed or a folder stayed in $TMPDIR"
+    failures=$((failures + 1))
+fi
+
 echo "$passed passed, $failures failed"
 [ "$failures" = 0 ]

@@ -1,0 +1,14 @@
+# TeX, documents only: the LaTeX examples and manuals of TeX Live's
+# documentation packages and gsutil's vendored manual, where a reader looks for
+# the sections. Counted as in tex.py: sectioning commands as ctags sees them,
+# and definitions that start a line (preambles define commands too).
+import os
+
+_tex = {"__file__": os.path.join(os.path.dirname(__file__), "tex.py")}
+exec(compile(open(_tex["__file__"]).read(), _tex["__file__"], "exec"), _tex)
+
+ROW = dict(_tex["ROW"],
+           name="TeX documents",
+           files=["/usr/share/doc/texlive-doc/**/*.tex", "/usr/lib/google-cloud-sdk/platform/gsutil/**/*.tex"],
+           exclude=None,
+           files_name="TeX Live's documentation (.tex examples and manuals), gsutil's manual")
