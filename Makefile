@@ -12,7 +12,7 @@ CTEST := ctest --output-on-failure -j $(JOBS)
 
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all demo test deps native win32 asan wineprefix bench fuzz fuzz-build fuzz-run clean
+.PHONY: all demo test deps native win32 asan wineprefix bench fuzz fuzz-build fuzz-run typecheck goldens clean
 
 all: native
 
@@ -80,6 +80,13 @@ demo:
 	@echo "building $(NATIVE) (log: $(BUILD)/demo-build.log)"
 	@$(MAKE) --no-print-directory native > $(BUILD)/demo-build.log 2>&1 || { tail -40 $(BUILD)/demo-build.log; exit 1; }
 	@scripts/demo $(NATIVE)
+
+# The shipped file types measured on real files of this machine (TYPES=C picks some), and the
+# golden outputs of their samples rewritten after a change (check each by eye before committing).
+typecheck: native
+	@scripts/typecheck $(TYPES)
+goldens: native
+	@tests/filetypes/golden_test.sh $(NATIVE)/bin/stringslist --regenerate
 
 clean:
 	rm -rf build

@@ -32,8 +32,8 @@
 #include <string>
 #include <vector>
 
-#include "host/plugin_library.h"
-#include "host/scripted_host.h"
+#include "host/common/plugin_library.h"
+#include "host/scripted/scripted_host.h"
 #include "pattern/pattern.h"
 #include "platform/reg_file.h"
 #include "platform/registry.h"

@@ -1,3 +1,5 @@
+// The plug-in's copy of the startup block and of its registry root, so that a
+// host releasing its own never leaves the plug-in reading freed memory.
 #include "frame/host_services.h"
 
 #include <cstdio>

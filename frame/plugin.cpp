@@ -1,3 +1,6 @@
+// CPlugin: builds its parts, releases them, routes a command to the strings
+// list or the search, and resets the search's highlight at the next editor
+// event; see plugin.h.
 #include "frame/plugin.h"
 
 #include <new>

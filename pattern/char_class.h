@@ -5,13 +5,15 @@
 
 #include <stdint.h>
 
+#include "base/ascii.h"
+
 inline bool IsSpaceChar(uint8_t c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r'; }
 inline bool IsDigitChar(uint8_t c) { return c >= '0' && c <= '9'; }
 inline bool IsUpperChar(uint8_t c) { return c >= 'A' && c <= 'Z'; }
 inline bool IsLowerChar(uint8_t c) { return c >= 'a' && c <= 'z'; }
 inline bool IsAlnumChar(uint8_t c) { return IsDigitChar(c) || IsUpperChar(c) || IsLowerChar(c); }
-inline uint8_t UpperCase(uint8_t c) { return IsLowerChar(c) ? static_cast<uint8_t>(c - 32) : c; }
-inline uint8_t LowerCase(uint8_t c) { return IsUpperChar(c) ? static_cast<uint8_t>(c + 32) : c; }
+inline uint8_t UpperCase(uint8_t c) { return static_cast<uint8_t>(AsciiUpper(static_cast<char>(c))); }
+inline uint8_t LowerCase(uint8_t c) { return static_cast<uint8_t>(AsciiLower(static_cast<char>(c))); }
 
 inline bool InMap(const uint8_t* map, uint8_t c) { return (map[c >> 3] >> (c & 7)) & 1; }
 

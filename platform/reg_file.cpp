@@ -7,16 +7,12 @@
 #include <cstdio>
 #include <unordered_map>
 
+#include "base/ascii.h"
+
 namespace {
 
-const uint32_t RegSz = 1, RegExpandSz = 2, RegBinary = 3, RegDword = 4, RegMultiSz = 7;
 const char Header4[] = "REGEDIT4";
 const char Header5[] = "Windows Registry Editor Version 5.00";
-
-char FoldChar(char c)
-{
-    return c >= 'a' && c <= 'z' ? char(c - 'a' + 'A') : c;
-}
 
 // ---- text decoding -------------------------------------------------------
 
@@ -491,13 +487,13 @@ std::string FormatRegFile(const RegFileDocument& document)
 std::string FoldRegName(const std::string& name)
 {
     std::string folded = name;
-    std::transform(folded.begin(), folded.end(), folded.begin(), FoldChar);
+    std::transform(folded.begin(), folded.end(), folded.begin(), AsciiUpper);
     return folded;
 }
 
 bool SameRegName(const std::string& a, const std::string& b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return FoldChar(x) == FoldChar(y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
 }
 
 bool SameRegPath(const std::vector<std::string>& a, const std::vector<std::string>& b)
@@ -508,7 +504,7 @@ bool SameRegPath(const std::vector<std::string>& a, const std::vector<std::strin
 bool RegNameLess(const std::string& a, const std::string& b)
 {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
-        return (unsigned char)FoldChar(x) < (unsigned char)FoldChar(y);
+        return (unsigned char)AsciiUpper(x) < (unsigned char)AsciiUpper(y);
     });
 }
 

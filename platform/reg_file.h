@@ -13,9 +13,12 @@
 #include <string>
 #include <vector>
 
+// Windows value type numbers.
+enum : uint32_t { RegSz = 1, RegExpandSz = 2, RegBinary = 3, RegDword = 4, RegMultiSz = 7 };
+
 struct RegFileValue {
     std::string Name;  // "" is the key's default value, written @=
-    uint32_t Type;     // Windows value type number: 1 REG_SZ, 4 REG_DWORD, ...
+    uint32_t Type;     // a Windows value type number
     std::string Data;  // the data bytes; for REG_SZ the text without its NUL
 };
 

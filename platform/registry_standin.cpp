@@ -154,6 +154,18 @@ template <typename Body> LONG Guarded(Body body)
     }
 }
 
+// The preamble of every function on an open key: the key's path, or
+// ERROR_INVALID_HANDLE; the body runs guarded.
+template <typename Body> LONG OnKey(HKEY key, Body body)
+{
+    return Guarded([&]() -> LONG {
+        KeyPath path;
+        if (!KeyPathOf(key, path))
+            return ERROR_INVALID_HANDLE;
+        return body(path);
+    });
+}
+
 // The key exists already (a read), or is created with its parents (a change).
 LONG CreateKey(const KeyPath& path, DWORD& disposition)
 {
@@ -219,13 +231,10 @@ extern "C" {
 LONG RegCreateKeyExA(HKEY parent, LPCSTR subKey, DWORD, LPSTR, DWORD, REGSAM, LPSECURITY_ATTRIBUTES,
                      PHKEY result, LPDWORD disposition)
 {
-    return Guarded([&]() -> LONG {
-        if (!result || !subKey)
-            return ERROR_INVALID_PARAMETER;
-        *result = nullptr;
-        KeyPath path;
-        if (!KeyPathOf(parent, path))
-            return ERROR_INVALID_HANDLE;
+    if (!result || !subKey)
+        return ERROR_INVALID_PARAMETER;
+    *result = nullptr;
+    return OnKey(parent, [&](KeyPath& path) -> LONG {
         if (!AppendSubkeyPath(path, subKey))
             return ERROR_INVALID_PARAMETER;
         DWORD how = 0;
@@ -252,10 +261,7 @@ LONG RegCloseKey(HKEY key)
 
 LONG RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPBYTE data, LPDWORD dataSize)
 {
-    return Guarded([&]() -> LONG {
-        KeyPath path;
-        if (!KeyPathOf(key, path))
-            return ERROR_INVALID_HANDLE;
+    return OnKey(key, [&](KeyPath& path) -> LONG {
         if (reserved)
             return ERROR_INVALID_PARAMETER;
         RegFileDocument document;
@@ -272,10 +278,7 @@ LONG RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPB
 
 LONG RegSetValueExA(HKEY key, LPCSTR name, DWORD, DWORD type, const BYTE* data, DWORD dataSize)
 {
-    return Guarded([&]() -> LONG {
-        KeyPath path;
-        if (!KeyPathOf(key, path))
-            return ERROR_INVALID_HANDLE;
+    return OnKey(key, [&](KeyPath& path) -> LONG {
         if ((!data && dataSize) || (name && !StorableName(name)))
             return ERROR_INVALID_PARAMETER;
         RegFileValue value = StoredValue(name, type, data, dataSize);
@@ -298,10 +301,7 @@ LONG RegSetValueExA(HKEY key, LPCSTR name, DWORD, DWORD type, const BYTE* data, 
 
 LONG RegDeleteValueA(HKEY key, LPCSTR name)
 {
-    return Guarded([&]() -> LONG {
-        KeyPath path;
-        if (!KeyPathOf(key, path))
-            return ERROR_INVALID_HANDLE;
+    return OnKey(key, [&](KeyPath& path) -> LONG {
         std::string valueName = name ? name : "";
         return ChangeStore([&](RegFileDocument& document, bool& changed) -> LONG {
             RegFileKey* stored = FindKey(document, path);
@@ -320,10 +320,7 @@ LONG RegDeleteValueA(HKEY key, LPCSTR name)
 LONG RegEnumKeyExA(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize, LPDWORD reserved, LPSTR keyClass,
                    LPDWORD classSize, PFILETIME)
 {
-    return Guarded([&]() -> LONG {
-        KeyPath path;
-        if (!KeyPathOf(key, path))
-            return ERROR_INVALID_HANDLE;
+    return OnKey(key, [&](KeyPath& path) -> LONG {
         if (!name || !nameSize || reserved)
             return ERROR_INVALID_PARAMETER;
         RegFileDocument document;
@@ -350,10 +347,7 @@ LONG RegEnumKeyExA(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize, LPDWORD 
 
 LONG RegDeleteKeyA(HKEY key, LPCSTR subKey)
 {
-    return Guarded([&]() -> LONG {
-        KeyPath path;
-        if (!KeyPathOf(key, path))
-            return ERROR_INVALID_HANDLE;
+    return OnKey(key, [&](KeyPath& path) -> LONG {
         if (!subKey || !subKey[0])
             return ERROR_INVALID_PARAMETER;
         if (!AppendSubkeyPath(path, subKey))

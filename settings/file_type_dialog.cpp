@@ -45,11 +45,9 @@ struct ValueField {
     int Item;
     const char* Value;
 };
-const ValueField ValueFields[] = {{4, "FileMask"}, {6, "RX"}, {8, "Present"}};
+const ValueField ValueFields[] = {{4, FileMaskValue}, {6, PatternValue}, {8, PresentationValue}};
 
-// Written on every save, 0 included, and only with the bits of the boxes.
-const char FlagsValue[] = "Flags";
-
+// Flags is written on every save, 0 included, and only with the bits of the boxes.
 struct FlagBox {
     int Item;
     DWORD Bit;

@@ -9,8 +9,6 @@
 #include "settings/reg_key.h"
 #include "settings/type_names.h"
 
-const char FileTypesPath[] = "RegExp\\FileTypes";
-
 namespace {
 
 bool MaskMatches(const char* mask, const char* fileName)
@@ -30,13 +28,13 @@ bool MatchType(HKEY table, const char* name, const char* fileName, FileTypeSetti
 {
     CRegKey type(table, name, 0);
     char mask[SETTINGS_TEXT_SIZE];
-    type.ReadString("FileMask", mask, sizeof mask);
+    type.ReadString(FileMaskValue, mask, sizeof mask);
     if (!MaskMatches(mask, fileName))
         return false;
-    type.ReadString("RX", settings->Pattern, sizeof settings->Pattern);
-    type.ReadString("Present", settings->Presentation, sizeof settings->Presentation);
+    type.ReadString(PatternValue, settings->Pattern, sizeof settings->Pattern);
+    type.ReadString(PresentationValue, settings->Presentation, sizeof settings->Presentation);
     DWORD flags = 0;
-    type.ReadDword("Flags", &flags);
+    type.ReadDword(FlagsValue, &flags);
     settings->Flags = flags;
     return true;
 }

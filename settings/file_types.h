@@ -6,18 +6,7 @@
 
 #include <stdint.h>
 
-enum {
-    SelectFromCursor = 1,
-    SortItems = 2,
-    ShiftUnusedParameters = 4,
-};
-
-enum {
-    SETTINGS_TEXT_SIZE = 512,  // what the file-type dialog can save: 511 characters and NUL
-    TYPE_NAME_SIZE = 64,
-};
-
-extern const char FileTypesPath[];  // "RegExp\FileTypes"
+#include "settings/store_layout.h"
 
 class CRegKey;
 

@@ -3,6 +3,7 @@
 
 #include <cstring>
 
+#include "base/ascii.h"
 #include "settings/file_types.h"
 #include "settings/reg_key.h"
 
@@ -12,16 +13,11 @@ namespace {
 // long to be a type's is told from the end of the list.
 enum { KEY_NAME_BUFFER_SIZE = 256 };
 
-char FoldAscii(char c)
-{
-    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-}
-
 bool SameKeyName(const std::string& a, const char* b)
 {
     size_t i = 0;
     for (; i < a.size() && b[i]; i++)
-        if (FoldAscii(a[i]) != FoldAscii(b[i]))
+        if (AsciiUpper(a[i]) != AsciiUpper(b[i]))
             return false;
     return i == a.size() && !b[i];
 }

@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+#include "base/ascii.h"
 #include "editor/editor_access.h"
 #include "frame/plugin.h"
 #include "pattern/pattern.h"
@@ -32,17 +33,12 @@ const Keyword Keywords[] = {
     {"PERCENT", 5},
 };
 
-char FoldCase(char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
-}
-
 // The first keyword whose leading characters the text after a "%" spells.
 int FindKeyword(const char* text)
 {
     for (int k = 0; k < KEYWORD_NONE; k++) {
         size_t i = 0;
-        while (i < Keywords[k].Compared && text[i] && FoldCase(text[i]) == FoldCase(Keywords[k].Name[i]))
+        while (i < Keywords[k].Compared && text[i] && AsciiLower(text[i]) == AsciiLower(Keywords[k].Name[i]))
             i++;
         if (i == Keywords[k].Compared)
             return k;

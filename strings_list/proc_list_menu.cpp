@@ -6,6 +6,7 @@
 #include <cstring>
 #include <vector>
 
+#include "base/ascii.h"
 #include "editor/editor_access.h"
 #include "frame/host_services.h"
 #include "frame/plugin.h"
@@ -16,11 +17,6 @@ namespace {
 
 const char MenuHelp[] = "ProcListMenu";
 const int NoDistance = 1000000;  // items this far above the reference line never count
-
-unsigned char FoldCase(unsigned char c)
-{
-    return c >= 'A' && c <= 'Z' ? static_cast<unsigned char>(c - 'A' + 'a') : c;
-}
 
 // The menu item's copy of a text, cut to what a menu item holds and converted for display.
 void FillMenuText(PluginMenuItem& menuItem, const char* text)
@@ -57,10 +53,8 @@ void MoveEditor(CPlugin* plugin, const ProcListItem& item, int windowHeight)
 
 int CompareProcListItems(const ProcListItem& a, const ProcListItem& b)
 {
-    const unsigned char* p = reinterpret_cast<const unsigned char*>(a.Text);
-    const unsigned char* q = reinterpret_cast<const unsigned char*>(b.Text);
-    for (;; p++, q++) {
-        int d = FoldCase(*p) - FoldCase(*q);
+    for (const char *p = a.Text, *q = b.Text;; p++, q++) {
+        int d = static_cast<unsigned char>(AsciiLower(*p)) - static_cast<unsigned char>(AsciiLower(*q));
         if (d != 0 || !*p)
             return d;
     }

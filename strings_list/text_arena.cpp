@@ -1,3 +1,5 @@
+// The item texts of one strings-list run, packed into large blocks; see
+// text_arena.h.
 #include "strings_list/text_arena.h"
 
 #include <cstring>

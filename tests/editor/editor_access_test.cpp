@@ -6,7 +6,7 @@
 
 #include "editor/editor_access.h"
 #include "frame/host_services.h"
-#include "host/scripted_host.h"
+#include "host/scripted/scripted_host.h"
 
 namespace {
 

@@ -8,7 +8,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/plugin_fixture.h"
+#include "tests/support/plugin_fixture.h"
 
 namespace {
 

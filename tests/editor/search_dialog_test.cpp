@@ -10,7 +10,7 @@
 
 #include "editor/search_dialog.h"
 #include "frame/host_services.h"
-#include "host/scripted_host.h"
+#include "host/scripted/scripted_host.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // use of a plug-in object that does not exist.
 #include <cstring>
 
-#include "tests/plugin_fixture.h"
+#include "tests/support/plugin_fixture.h"
 
 namespace {
 

@@ -9,7 +9,7 @@
 #include <sys/wait.h>
 
 #include "platform/registry_store.h"
-#include "tests/platform/registry_fixture.h"
+#include "tests/support/registry_fixture.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 // only the stand-in promises is in registry_store_test.cpp.
 #include <cstring>
 
-#include "tests/platform/registry_fixture.h"
+#include "tests/support/registry_fixture.h"
 
 namespace {
 

@@ -8,8 +8,8 @@
 #include <vector>
 
 #include "platform/registry.h"
-#include "tests/plugin_fixture.h"
-#include "tests/test_types.h"
+#include "tests/support/plugin_fixture.h"
+#include "tests/support/test_types.h"
 
 // What a type key holds; a missing string value reads as "<missing>".
 struct StoredType {

@@ -9,7 +9,7 @@
 #include "pattern/pattern.h"
 #include "settings/file_types.h"
 #include "strings_list/proc_list.h"
-#include "tests/test_types.h"
+#include "tests/support/test_types.h"
 
 namespace {
 

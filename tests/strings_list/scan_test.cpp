@@ -3,7 +3,7 @@
 #include <string>
 #include <vector>
 
-#include "tests/strings_list/strings_list_fixture.h"
+#include "tests/support/strings_list_fixture.h"
 
 namespace {
 

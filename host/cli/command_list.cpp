@@ -1,0 +1,420 @@
+// stringslist list: the strings list of a file, run through the plug-in as
+// the editor's host would run it. The file stands in for the editor's text;
+// the user's store holds the file types, or --type/--rx give the one type to
+// use, lent to the plug-in in a throwaway store of its own so that the user's
+// is never written. Human output shows the menu as a user would see it;
+// --porcelain prints every call the user would see, or that moves the editor,
+// in a fixed form.
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <string>
+#include <vector>
+
+#include "host/cli/commands.h"
+#include "host/cli/pattern_command.h"
+#include "host/common/plugin_library.h"
+#include "host/cli/porcelain.h"
+#include "host/scripted/scripted_host.h"
+#include "host/common/text_lines.h"
+#include "platform/registry_store.h"
+#include "settings/store_layout.h"
+
+namespace {
+
+const char Usage[] =
+    "usage: stringslist list [--porcelain] [--cursor N] [--height H] [--choose K]\n"
+    "                        [--type NAME | --rx PATTERN [--present TEMPLATE] [--flags F]] FILE\n";
+
+struct ListOptions {
+    bool Porcelain = false;
+    int Cursor = 0;
+    int Height = 25;
+    int ChooseIndex = -1;  // -1: the menu is cancelled
+    std::string TypeName;  // --type: this type of the store, whatever its mask
+    std::string Pattern, Presentation, Flags;  // --rx, --present, --flags (4 data bytes)
+    bool HasPattern = false, HasPresentation = false, HasFlags = false;
+    std::string File;
+};
+
+bool ParseNumber(const char* text, int minimum, int& value)
+{
+    char* end = nullptr;
+    errno = 0;
+    long n = std::strtol(text, &end, 10);
+    if (errno || end == text || *end || n < minimum || n > INT_MAX)
+        return false;
+    value = static_cast<int>(n);
+    return true;
+}
+
+struct NumberOption {
+    const char* Name;
+    int Minimum;
+    int ListOptions::*Value;
+};
+
+const NumberOption NumberOptions[] = {
+    {"--cursor", 0, &ListOptions::Cursor},
+    {"--height", 0, &ListOptions::Height},
+    {"--choose", INT_MIN, &ListOptions::ChooseIndex},
+};
+
+// Options that take a text.
+struct TextOption {
+    const char* Name;
+    std::string ListOptions::*Value;
+    bool ListOptions::*Given;
+};
+
+const TextOption TextOptions[] = {
+    {"--type", &ListOptions::TypeName, nullptr},
+    {"--rx", &ListOptions::Pattern, &ListOptions::HasPattern},
+    {"--present", &ListOptions::Presentation, &ListOptions::HasPresentation},
+    {"--flags", &ListOptions::Flags, &ListOptions::HasFlags},
+};
+
+bool IsOptionName(const char* arg)
+{
+    for (const NumberOption& o : NumberOptions)
+        if (!std::strcmp(arg, o.Name))
+            return true;
+    for (const TextOption& o : TextOptions)
+        if (!std::strcmp(arg, o.Name))
+            return true;
+    return !std::strcmp(arg, "--porcelain");
+}
+
+bool TakeTextOption(const TextOption& option, const char* text, ListOptions& options)
+{
+    std::string value = text;
+    if (option.Value == &ListOptions::Flags) {
+        if (!ParseTypeFlags(text, value)) {
+            std::fprintf(stderr, "stringslist: --flags needs a number from 0 to 4294967295 (or 0x...)\n");
+            return false;
+        }
+    } else if (option.Value == &ListOptions::TypeName ? value.empty() : !CheckTypeText(option.Name, value)) {
+        if (value.empty())
+            std::fprintf(stderr, "stringslist: --type needs a type's name\n");
+        return false;
+    }
+    options.*option.Value = value;
+    if (option.Given)
+        options.*option.Given = true;
+    return true;
+}
+
+// --type names a type; --rx gives one, --present and --flags belong to it.
+bool CheckTypeOptions(const ListOptions& options)
+{
+    const char* problem = nullptr;
+    if (!options.TypeName.empty() && options.HasPattern)
+        problem = "--type and --rx exclude each other";
+    else if ((options.HasPresentation || options.HasFlags) && !options.HasPattern)
+        problem = "--present and --flags go with --rx";
+    if (problem)
+        std::fprintf(stderr, "stringslist: %s\n", problem);
+    return !problem;
+}
+
+// FILE is always the last argument, so any name, one that begins with "-"
+// included, can be a FILE; options stand before it. A last argument that is an
+// option's name is taken for a forgotten FILE unless "--" stands before it.
+bool ParseListOptions(int argc, char** argv, ListOptions& options)
+{
+    if (argc == 0 || (IsOptionName(argv[argc - 1]) && (argc < 2 || std::strcmp(argv[argc - 2], "--")))) {
+        std::fprintf(stderr, "stringslist: no FILE given\n");
+        return false;
+    }
+    int last = argc - 1;
+    for (int i = 0; i < last; i++) {
+        const char* arg = argv[i];
+        const NumberOption* number = nullptr;
+        for (const NumberOption& o : NumberOptions)
+            if (!std::strcmp(arg, o.Name))
+                number = &o;
+        const TextOption* text = nullptr;
+        for (const TextOption& o : TextOptions)
+            if (!std::strcmp(arg, o.Name))
+                text = &o;
+        if (text) {
+            if (i + 1 == last) {
+                std::fprintf(stderr, "stringslist: %s needs a value\n", arg);
+                return false;
+            }
+            if (!TakeTextOption(*text, argv[++i], options))
+                return false;
+        } else if (number) {
+            if (i + 1 == last || !ParseNumber(argv[++i], number->Minimum, options.*number->Value)) {
+                std::fprintf(stderr, "stringslist: %s needs a number%s\n", arg,
+                             number->Minimum == 0 ? " of 0 or more" : "");
+                return false;
+            }
+        } else if (!std::strcmp(arg, "--porcelain")) {
+            options.Porcelain = true;
+        } else if (std::strcmp(arg, "--") || i != last - 1) {
+            std::fprintf(stderr, "stringslist: %s: options stand before the one FILE\n", arg);
+            return false;
+        }
+    }
+    options.File = argv[last];
+    return CheckTypeOptions(options);
+}
+
+// The scripted host of the run: its menu answers --choose K only when K is an
+// index of the menu; line reads are answered unrecorded (a record per line
+// would outweigh the file itself, and the output shows no reads) and no line
+// holds a selection.
+class ListHost : public ScriptedHost {
+public:
+    int Choice = -1;
+
+    int Menu(int x, int y, int maxHeight, unsigned flags, const char* title, const char* bottom,
+             const char* help, const int* breakKeys, int* breakCode, const PluginMenuItem* items,
+             int count) override
+    {
+        MenuAnswers.assign(1, MenuAnswer{Choice >= 0 && Choice < count ? Choice : -1});
+        return ScriptedHost::Menu(x, y, maxHeight, flags, title, bottom, help, breakKeys, breakCode, items,
+                                  count);
+    }
+
+    int EditorControl(int command, void* record) override
+    {
+        if (command != EDITOR_GET_LINE)
+            return ScriptedHost::EditorControl(command, record);
+        auto* line = static_cast<EditorLineRecord*>(record);
+        const std::vector<std::string>& lines = Editor.Lines;
+        bool inside = line->LineNumber >= 0 && line->LineNumber < static_cast<int>(lines.size());
+        line->Text = inside ? lines[line->LineNumber].c_str() : "";
+        line->SelectionStart = line->SelectionEnd = -1;
+        return 1;
+    }
+};
+
+// The store's path of a file type's key, hive first.
+std::vector<std::string> TypeKeyPath(const std::string& name)
+{
+    return SplitRegPath(std::string("HKEY_CURRENT_USER\\") + ProgramRegistryRoot + "\\" + FileTypesPath + "\\" +
+                        name);
+}
+
+// The one type of a run with --type or --rx, its mask taking every file name.
+bool TypeOfRun(const ListOptions& options, const RegFileDocument& store, RegFileKey& type)
+{
+    type.Path = TypeKeyPath(options.HasPattern ? "--rx" : options.TypeName);
+    if (options.HasPattern) {
+        type.Values = {{PatternValue, RegSz, options.Pattern}};
+        if (options.HasPresentation)
+            type.Values.push_back({PresentationValue, RegSz, options.Presentation});
+        if (options.HasFlags)
+            type.Values.push_back({FlagsValue, RegDword, options.Flags});
+    } else {
+        const RegFileKey* found = nullptr;
+        for (const RegFileKey& key : store.Keys)
+            if (SameRegPath(key.Path, type.Path))
+                found = &key;
+        if (!found) {
+            std::fprintf(stderr, "stringslist: there is no file type named %s\n", options.TypeName.c_str());
+            return false;
+        }
+        type.Path = found->Path;
+        for (const RegFileValue& value : found->Values)
+            if (!SameRegName(value.Name, FileMaskValue))
+                type.Values.push_back(value);
+    }
+    type.Values.push_back({FileMaskValue, RegSz, "^"});
+    return true;
+}
+
+// A throwaway store holding one type, lent to the plug-in for the run through
+// XDG_CONFIG_HOME: the user's store is never written, whatever the plug-in
+// does. The folder goes and the variable comes back when the run ends.
+class OneTypeStore {
+public:
+    ~OneTypeStore()
+    {
+        if (folder_.empty())
+            return;
+        if (hadHome_)
+            setenv("XDG_CONFIG_HOME", savedHome_.c_str(), 1);
+        else
+            unsetenv("XDG_CONFIG_HOME");
+        std::error_code ignored;
+        std::filesystem::remove_all(folder_, ignored);
+    }
+
+    bool Create(const RegFileKey& type)
+    {
+        std::error_code error;
+        std::filesystem::path temp = std::filesystem::temp_directory_path(error);
+        std::string pattern = (error ? std::filesystem::path("/tmp") : temp).string() + "/stringslist.XXXXXX";
+        if (!mkdtemp(&pattern[0])) {
+            std::fprintf(stderr, "stringslist: cannot make a folder for the type of the run: %s\n",
+                         std::strerror(errno));
+            return false;
+        }
+        folder_ = pattern;
+        RegFileDocument document;
+        for (size_t n = 2; n <= type.Path.size(); n++)  // parents first, as the store keeps them
+            document.Keys.push_back({{type.Path.begin(), type.Path.begin() + long(n)}, {}});
+        document.Keys.back().Values = type.Values;
+        std::filesystem::create_directory(folder_ + "/stringslist", error);
+        std::ofstream out(folder_ + "/stringslist/registry.reg", std::ios::binary);
+        out << FormatRegFile(document);
+        out.close();
+        if (error || !out) {
+            std::fprintf(stderr, "stringslist: cannot write the type of the run in %s\n", folder_.c_str());
+            return false;
+        }
+        const char* home = std::getenv("XDG_CONFIG_HOME");
+        hadHome_ = home != nullptr;
+        savedHome_ = home ? home : "";
+        setenv("XDG_CONFIG_HOME", folder_.c_str(), 1);
+        return true;
+    }
+
+private:
+    std::string folder_, savedHome_;
+    bool hadHome_ = false;
+};
+
+void RunStringsList(PluginLibrary& plugin, const ListOptions& options, ListHost& host)
+{
+    int last = static_cast<int>(host.Editor.Lines.size()) - 1;
+    host.Editor.FileName = options.File;
+    host.Editor.CursorLine = options.Cursor > last ? (last < 0 ? 0 : last) : options.Cursor;
+    host.Editor.CursorColumn = 0;
+    host.Editor.WindowHeight = options.Height;
+    host.Choice = options.ChooseIndex;
+    plugin.SetStartupInfo(host.StartupInfo(ProgramRegistryRoot));
+    plugin.OpenPlugin(OPEN_FROM_EDITOR, 0);
+    plugin.ClosePlugin(0);
+}
+
+void PrintPorcelain(const ScriptedHost& host)
+{
+    std::string out;
+    for (const HostCall& call : host.Calls) {
+        if (call.Kind == HostCall::Message) {
+            const MessageCall& m = host.Messages[call.Index];
+            std::vector<std::string> fields{"message", std::to_string(m.Flags), m.Help};
+            fields.insert(fields.end(), m.Strings.begin(), m.Strings.end());
+            out += PorcelainLine(fields);
+        } else if (call.Kind == HostCall::Menu) {
+            const MenuCall& m = host.Menus[call.Index];
+            out += PorcelainLine({"menu", m.Title, m.Bottom, m.Help, std::to_string(m.Items.size()),
+                                  std::to_string(m.SelectedIndex())});
+            for (const std::string& text : m.Texts())
+                out += PorcelainLine({"item", text});
+        } else if (call.Kind == HostCall::Editor &&
+                   host.EditorCalls[call.Index].Command == EDITOR_SET_POSITION) {
+            const EditorPositionRecord& p = host.EditorCalls[call.Index].Position;
+            out += PorcelainLine({"position", std::to_string(p.Line), std::to_string(p.Column),
+                                  std::to_string(p.TabColumn), std::to_string(p.TopScreenLine),
+                                  std::to_string(p.LeftColumn), std::to_string(p.Overtype)});
+        }
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+}
+
+// Text for a terminal: control bytes would move the cursor or worse.
+std::string Printable(const std::string& text)
+{
+    std::string out = text;
+    for (char& c : out)
+        if (c == '\t')
+            c = ' ';
+        else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
+            c = '?';
+    return out;
+}
+
+void PrintMessage(const MessageCall& m)
+{
+    std::printf("[ %s ]\n", Printable(m.Strings.empty() ? "" : m.Strings[0]).c_str());
+    int buttons = m.Buttons;
+    int lines = static_cast<int>(m.Strings.size()) - 1 - buttons;
+    for (int i = 1; i <= lines; i++)
+        std::printf("  %s\n", Printable(m.Strings[i]).c_str());
+    std::printf(" ");
+    for (int i = 0; i < buttons; i++)
+        std::printf(" < %s >", Printable(m.Strings[1 + lines + i]).c_str());
+    std::printf("\n\n");
+}
+
+void PrintMenu(const MenuCall& m, int chosen)
+{
+    std::printf("[ %s ]\n", Printable(m.Title).c_str());
+    std::vector<std::string> texts = m.Texts();
+    for (size_t i = 0; i < texts.size(); i++)
+        std::printf("%s %s\n", m.Items[i].Selected ? " >" : "  ", Printable(texts[i]).c_str());
+    std::printf("[ %s ]\n", Printable(m.Bottom).c_str());
+    if (chosen >= 0 && chosen < static_cast<int>(texts.size()))
+        std::printf("chosen: %s\n", Printable(texts[chosen]).c_str());
+    std::printf("\n");
+}
+
+void PrintHuman(const ScriptedHost& host, const ListOptions& options)
+{
+    for (const HostCall& call : host.Calls) {
+        if (call.Kind == HostCall::Message) {
+            PrintMessage(host.Messages[call.Index]);
+        } else if (call.Kind == HostCall::Menu) {
+            PrintMenu(host.Menus[call.Index], options.ChooseIndex);
+        } else if (call.Kind == HostCall::Editor &&
+                   host.EditorCalls[call.Index].Command == EDITOR_SET_POSITION) {
+            const EditorPositionRecord& p = host.EditorCalls[call.Index].Position;
+            std::printf("The editor moves to line %d (window from line %d).\n", p.Line + 1,
+                        p.TopScreenLine + 1);
+        }
+    }
+}
+
+}  // namespace
+
+int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
+{
+    ListOptions options;
+    if (!ParseListOptions(argc, argv, options)) {
+        std::fputs(Usage, stderr);
+        return 2;
+    }
+    // A pattern being tried is one the user is writing: say where it breaks.
+    if (options.HasPattern) {
+        PatternNode* pattern = CompileOrSay(options.Pattern.c_str(), false);
+        if (!pattern)
+            return 2;
+        FreePattern(pattern);
+    }
+    ListHost host;
+    std::string error;
+    if (!ReadTextLines(options.File, host.Editor.Lines, error)) {
+        std::fprintf(stderr, "stringslist: %s\n", error.c_str());
+        return 1;
+    }
+    // The plug-in reads a store it cannot parse as empty; say what is wrong instead.
+    RegFileDocument store;
+    if (!ReadRegistryStore(store, error)) {
+        std::fprintf(stderr, "stringslist: the file-type store cannot be read: %s\n", error.c_str());
+        return 1;
+    }
+    OneTypeStore oneType;
+    if (!options.TypeName.empty() || options.HasPattern) {
+        RegFileKey type;
+        if (!TypeOfRun(options, store, type) || !oneType.Create(type))
+            return 1;
+    }
+    PluginLibrary plugin;
+    if (!LoadPlugin(programOptions, plugin))
+        return 1;
+    RunStringsList(plugin, options, host);
+    if (options.Porcelain)
+        PrintPorcelain(host);
+    else
+        PrintHuman(host, options);
+    return 0;
+}

@@ -1,0 +1,41 @@
+# C++: GoogleTest's sources and headers, the standard library's headers (the
+# extensionless ones included) and the machine's other C++ headers. Counted:
+# functions and methods defined (indented members too), prototypes in headers,
+# named classes, structs, unions, enums and namespaces, macros with arguments.
+# A test macro (TEST, TEST_F, TYPED_TEST…) counts as a function named after its
+# suite and test.
+import re
+
+TEST_MACRO = re.compile(r"^\s*(?:TEST|TEST_F|TEST_P|TYPED_TEST|TYPED_TEST_P|GTEST_TEST)\s*\(\s*(\w+)\s*,\s*(\w+)")
+
+
+def keep(tag, path, lines):
+    if tag.kind == "prototype":
+        return not re.search(r"\.(cc|cpp|cxx|c\+\+|C)$", path)
+    if tag.kind in ("struct", "union", "enum", "class", "namespace"):
+        return not tag.name.startswith("__anon")
+    if tag.kind == "macro":
+        return tag.signature not in ("", "-")
+    return tag.kind == "function"
+
+
+def reference(path, lines):
+    for number, text in enumerate(lines, 1):
+        m = TEST_MACRO.match(text)
+        if m:
+            yield number, m.group(2)
+
+
+ROW = {
+    "type": "C++",
+    "files": ["/usr/src/googletest/**/*.cc", "/usr/src/googletest/**/*.h", "/usr/include/gtest/**/*.h",
+              "/usr/include/gmock/**/*.h", "/usr/include/benchmark/*.h", "/usr/include/c++/*/*",
+              "/usr/include/c++/*/bits/*.h", "/usr/include/c++/*/bits/*.tcc"],
+    "files_name": "GoogleTest .cc/.h, /usr/include/c++ (extensionless too), gtest/gmock/benchmark headers",
+    "ctags": ("C++", "fpcsugnd"),
+    "ctags_options": ["--extras=-q"],
+    "keep": keep,
+    "also": reference,
+    "reference_name": "ctags C++: functions (members too), prototypes (headers), named types, namespaces, macros "
+                      "with arguments; TEST(a, b) counts as b",
+}

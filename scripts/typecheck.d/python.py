@@ -1,0 +1,9 @@
+# Python: the standard library. Counted: classes, functions and methods (ctags).
+ROW = {
+    "type": "Python",
+    "files": ["/usr/lib/python3*/**/*.py"],
+    "exclude": r"/(site|dist)-packages/|/lib2to3/tests/data/|/test/bad",
+    "files_name": "/usr/lib/python3* standard library",
+    "ctags": ("Python", "cfm"),
+    "reference_name": "ctags Python: classes, functions, methods",
+}
