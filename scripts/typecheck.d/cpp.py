@@ -1,5 +1,6 @@
-# C++: GoogleTest's sources and headers, the standard library's headers (the
-# extensionless ones included) and the machine's other C++ headers. Counted:
+# C++: GoogleTest's sources, the standard library's extensionless headers and
+# its .tcc files: the files the C++ type takes (C++ headers named .h are the C
+# header type's: see cpp-h.py). Counted:
 # functions and methods defined (indented members too), prototypes in headers,
 # named classes, structs, unions, enums and namespaces, macros with arguments.
 # A test macro (TEST, TEST_F, TYPED_TEST…) counts as a function named after its
@@ -28,10 +29,10 @@ def reference(path, lines):
 
 ROW = {
     "type": "C++",
-    "files": ["/usr/src/googletest/**/*.cc", "/usr/src/googletest/**/*.h", "/usr/include/gtest/**/*.h",
-              "/usr/include/gmock/**/*.h", "/usr/include/benchmark/*.h", "/usr/include/c++/*/*",
-              "/usr/include/c++/*/bits/*.h", "/usr/include/c++/*/bits/*.tcc"],
-    "files_name": "GoogleTest .cc/.h, /usr/include/c++ (extensionless too), gtest/gmock/benchmark headers",
+    "files": ["/usr/src/googletest/**/*.cc", "/usr/include/c++/*/*", "/usr/include/c++/*/*/*",
+              "/usr/include/c++/*/bits/*.tcc"],
+    "exclude": r"\.h$",
+    "files_name": "GoogleTest .cc, /usr/include/c++ extensionless headers and .tcc",
     "ctags": ("C++", "fpcsugnd"),
     "ctags_options": ["--extras=-q"],
     "keep": keep,

@@ -31,6 +31,7 @@ const ShippedType Shipped[] = {
      {{"/usr/include/x86_64-linux-gnu/bits/byteswap.h",
        {"#define __bswap_constant_16", "__bswap_16", "__bswap_32", "__bswap_64"}},
       {"/usr/include/stdio.h", {"fopen", "fprintf", "snprintf", "tmpfile", "getline"}},
+      {"/usr/include/x86_64-linux-gnu/bits/stdio.h", {"getchar", "getchar_unlocked", "vprintf"}},
       {"/usr/include/zlib.h", {"deflate", "inflateInit2_", "z_stream", "gz_header"}}}},
     {"c.reg", {{"/usr/share/cmake-*/Modules/CheckFunctionExists.c", {"main"}}}},
     {"cpp.reg",

@@ -132,7 +132,7 @@ wait_for "Edit: Del, Ins, F4"
 highlighted C || fail "C is not selected"
 keys IC
 wait_for "ProcList search"
-expect '\.[ch]$'
+expect '\.c$'
 type_text "Header"
 keys Tab C-y
 type_text '\.h$'
