@@ -1,0 +1,28 @@
+# Tcl: Tcl's and Tk's libraries. ctags stops after the first proc in some files here, so the reference is
+# Tcl's own parser (tclsh): every proc and namespace eval command, in the file's script and in every braced
+# word that is itself a complete script (bodies of namespace eval, if, procs...).
+import os
+import shutil
+import subprocess
+import sys
+
+HELPER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "tcl_procs.tcl")
+
+
+def reference(path, lines):
+    if not shutil.which("tclsh"):
+        sys.exit("typecheck: the Tcl row needs tclsh (apt-get install tcl)")
+    out = subprocess.run(["tclsh", HELPER, path], stdout=subprocess.PIPE, check=False).stdout
+    for raw in out.decode("latin-1").splitlines():
+        line, _, name = raw.partition("\t")
+        yield int(line), name
+
+
+ROW = {
+    "type": "Tcl",
+    "files": ["/usr/share/tcltk/**/*.tcl", "/usr/share/tcltk/**/*.tm", "/usr/lib/google-cloud-sdk/platform/bundledpythonunix/lib/**/*.tcl",
+              "/usr/lib/google-cloud-sdk/platform/bundledpythonunix/lib/**/*.tm"],
+    "files_name": "Tcl/Tk libraries (/usr/share/tcltk, bundled Tcl)",
+    "reference": reference,
+    "reference_name": "rule: proc and namespace eval commands as tclsh parses them",
+}

@@ -1,0 +1,65 @@
+// Ledger: namespaces, types and members of C#, and statements that only look like them.
+using System;
+using System.Collections.Generic;
+
+namespace Example.Accounts
+{
+    /// <summary>Total(amounts) in a doc comment is text.</summary>
+    public sealed class Ledger : IComparable<Ledger>
+    {
+        private readonly List<Entry> _entries = new List<Entry>();
+
+        public Ledger(string name)
+        {
+            Name = name;
+        }
+
+        public string Name { get; }
+
+        public long Total()
+        {
+            long sum = 0;
+            foreach (var e in _entries)
+            {
+                sum += e.Amount;
+            }
+            return sum;
+        }
+
+        public int CompareTo(Ledger other) => Total().CompareTo(other?.Total() ?? 0);
+
+        internal static async Task<bool> SaveAsync<T>(string path, T data)
+        {
+            if (string.IsNullOrEmpty(path))
+            {
+                throw new ArgumentException("no path");
+            }
+            await Task.Delay(1);
+            return Validate(path);
+        }
+
+        protected virtual void Add(Entry entry)
+        {
+            _entries.Add(entry);
+            Console.WriteLine(Describe(entry));
+        }
+
+        private static string Describe(Entry entry) { return entry.Name; }
+
+        private static bool Validate(string path) => path.Length > 0;
+    }
+
+    public record Entry(string Name, long Amount);
+
+    internal struct Point
+    {
+        public double X, Y;
+    }
+
+    public interface IListener
+    {
+        void Changed(Ledger ledger);
+    }
+
+    public enum Kind { Debit, Credit }
+}

@@ -1,0 +1,76 @@
+// Store: a typed key-value store with declarations of every kind TypeScript adds.
+// function commentedOut(): void {} is a comment.
+import { EventEmitter } from 'events';
+
+export type Key = string | number;
+
+export interface Entry<T> {
+  key: Key;
+  value: T;
+  expires?: number;
+  toJSON(): object;
+}
+
+export enum Policy {
+  KeepAll,
+  DropOldest,
+}
+
+declare namespace Internal {
+  const version: string;
+}
+
+export function createStore<T>(policy: Policy = Policy.KeepAll): Store<T> {
+  return new Store<T>(policy);
+}
+
+export abstract class Base {
+  protected abstract size(): number;
+}
+
+export class Store<T> extends Base {
+  private readonly entries = new Map<Key, Entry<T>>();
+  private emitter = new EventEmitter();
+
+  constructor(private policy: Policy) {
+    super();
+  }
+
+  public get(key: Key): T | undefined {
+    const entry = this.entries.get(key);
+    if (entry && entry.expires !== undefined) {
+      return entry.expires > Date.now() ? entry.value : undefined;
+    }
+    return entry?.value;
+  }
+
+  set(key: Key, value: T): this {
+    for (const old of this.entries.keys()) {
+      this.evict(old);
+    }
+    this.entries.set(key, { key, value, toJSON: () => ({ key }) });
+    return this;
+  }
+
+  protected size(): number {
+    return this.entries.size;
+  }
+
+  private evict(key: Key) {
+    switch (this.policy) {
+      case Policy.DropOldest:
+        this.entries.delete(key);
+    }
+  }
+
+  static async load<U>(path: string): Promise<Store<U>> {
+    return new Store<U>(Policy.KeepAll);
+  }
+
+  onChange = (listener: (key: Key) => void): void => {
+    this.emitter.on('change', listener);
+  };
+}
+
+export const isKey = (value: unknown): value is Key =>
+  typeof value === 'string' || typeof value === 'number';
