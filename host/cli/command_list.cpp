@@ -16,18 +16,21 @@
 #include "host/cli/porcelain.h"
 #include "host/scripted/scripted_host.h"
 #include "host/common/text_lines.h"
-#include "platform/registry_store.h"
+#include "pattern/pattern.h"
+#include "platform/registry_tree.h"
 #include "settings/store_layout.h"
 
 namespace {
 
-const char Usage[] = "usage: stringslist list [--porcelain] [--cursor N] [--height H] [--choose K] FILE\n";
+const char Usage[] =
+    "usage: stringslist list [--porcelain] [--cursor N] [--height H] [--choose K] [--root KEY] FILE\n";
 
 struct ListOptions {
     bool Porcelain = false;
     int Cursor = 0;
     int Height = 25;
     int ChooseIndex = -1;  // -1: the menu is cancelled
+    std::string Root = ProgramRegistryRoot;
     std::string File;
 };
 
@@ -59,7 +62,7 @@ bool IsOptionName(const char* arg)
     for (const NumberOption& o : NumberOptions)
         if (!std::strcmp(arg, o.Name))
             return true;
-    return !std::strcmp(arg, "--porcelain");
+    return !std::strcmp(arg, "--porcelain") || !std::strcmp(arg, "--root");
 }
 
 // FILE is always the last argument, so any name, one that begins with "-"
@@ -86,6 +89,13 @@ bool ParseListOptions(int argc, char** argv, ListOptions& options)
             }
         } else if (!std::strcmp(arg, "--porcelain")) {
             options.Porcelain = true;
+        } else if (!std::strcmp(arg, "--root")) {
+            if (i + 1 == last) {
+                std::fprintf(stderr, "stringslist: --root needs a KEY\n");
+                return false;
+            }
+            if (!ParseRegistryRoot(argv[++i], options.Root))
+                return false;
         } else if (std::strcmp(arg, "--") || i != last - 1) {
             std::fprintf(stderr, "stringslist: %s: options stand before the one FILE\n", arg);
             return false;
@@ -133,7 +143,7 @@ void RunStringsList(PluginLibrary& plugin, const ListOptions& options, ListHost&
     host.Editor.CursorColumn = 0;
     host.Editor.WindowHeight = options.Height;
     host.Choice = options.ChooseIndex;
-    plugin.SetStartupInfo(host.StartupInfo(ProgramRegistryRoot));
+    plugin.SetStartupInfo(host.StartupInfo(options.Root.c_str()));
     plugin.OpenPlugin(OPEN_FROM_EDITOR, 0);
     plugin.ClosePlugin(0);
 }
@@ -217,6 +227,47 @@ void PrintHuman(const ScriptedHost& host, const ListOptions& options)
     }
 }
 
+// Whether a type's file mask, as the plug-in reads it, is found in the file name.
+bool MaskMatches(const RegFileKey& type, const std::string& fileName)
+{
+    if (type.Path.back().size() >= TYPE_NAME_SIZE)
+        return false;  // the plug-in skips such a type
+    for (const RegFileValue& value : type.Values) {
+        if (!SameRegName(value.Name, FileMaskValue) || value.Type != RegSz || value.Data.size() >= SETTINGS_TEXT_SIZE)
+            continue;
+        PatternNode* mask = CompilePattern(value.Data.c_str());
+        int32_t registers[REGISTER_COUNT];
+        bool found = mask && SearchLine(mask, fileName.c_str(), int(fileName.size()), fileName.c_str(), registers,
+                                        1) == 1;
+        FreePattern(mask);
+        return found;
+    }
+    return false;
+}
+
+// The plug-in says only that nothing was found; when no type is for the
+// file, say why on standard error, and where the types are.
+void ExplainNoType(const RegFileDocument& table, const ListOptions& options)
+{
+    size_t count = 0;
+    size_t depth = TypesTablePath(options.Root).size() + 1;
+    for (const RegFileKey& key : table.Keys) {
+        if (key.Path.size() != depth)
+            continue;
+        if (MaskMatches(key, options.File))
+            return;
+        count++;
+    }
+    std::string place = TypesPlace(options.Root);
+    if (count == 0)
+        std::fprintf(stderr, "stringslist: there are no file types in %s. %s", place.c_str(),
+                     ImportAdvice(options.Root).c_str());
+    else
+        std::fprintf(stderr, "stringslist: no file type's mask is found in %s; %s holds %zu file type%s "
+                             "(stringslist types list shows them)\n",
+                     options.File.c_str(), place.c_str(), count, count == 1 ? "" : "s");
+}
+
 }  // namespace
 
 int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
@@ -233,8 +284,8 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
         return 1;
     }
     // The plug-in reads a store it cannot parse as empty; say what is wrong instead.
-    RegFileDocument store;
-    if (!ReadRegistryStore(store, error)) {
+    RegFileDocument types;
+    if (!ReadRegistryTree(TypesTablePath(options.Root), types, error)) {
         std::fprintf(stderr, "stringslist: the file-type store cannot be read: %s\n", error.c_str());
         return 1;
     }
@@ -242,6 +293,7 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
     if (!LoadPlugin(programOptions, plugin))
         return 1;
     RunStringsList(plugin, options, host);
+    ExplainNoType(types, options);
     if (options.Porcelain)
         PrintPorcelain(host);
     else
