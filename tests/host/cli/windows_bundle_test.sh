@@ -42,8 +42,8 @@ exe() { wine "$bundle/stringslist.exe" "$@"; }
 # --- the same list as the Linux program, from a store filled the same way
 cp /usr/include/stdio.h stdio.h
 export XDG_CONFIG_HOME=$dir/config
-"$native" types import --shipped > /dev/null || fail "the Linux import failed"
-"$native" list --porcelain --cursor 300 stdio.h > linux.out || fail "the Linux list failed"
+"$native" types import --root "$root" --shipped > /dev/null || fail "the Linux import failed"
+"$native" list --porcelain --cursor 300 --root "$root" stdio.h > linux.out || fail "the Linux list failed"
 grep -q '^item' linux.out || fail "the Linux list is empty"
 
 exe types import --root "$root" --shipped > out 2> err || { fail "stringslist.exe types import"; cat out err; }
@@ -51,8 +51,24 @@ grep -qF "into HKEY_CURRENT_USER\\$root\\RegExp\\FileTypes" out || { fail "impor
 exe list --porcelain --cursor 300 --root "$root" stdio.h > windows.out 2> err || { fail "stringslist.exe list"; cat err; }
 cmp linux.out windows.out || { fail "stringslist.exe list differs from Linux"; diff linux.out windows.out | head; }
 
+# --- the real registry read back, changed and read again, as the store file is
+# (Wine keeps a key's values in name order, so the exports differ in order; the lists do not.)
+exe types list --root "$root" | sed 1d > windows.list
+"$native" types list --root "$root" | sed 1d > linux.list
+cmp linux.list windows.list || { fail "the lists differ"; diff linux.list windows.list | head; }
+grep -q '^C$' linux.list || fail "no type C was imported"
+exe types delete --root "$root" c++ > /dev/null && exe types set --root "$root" C --flags 0 --present '' > /dev/null ||
+    fail "stringslist.exe types delete or set"
+"$native" types delete --root "$root" c++ > /dev/null && "$native" types set --root "$root" C --flags 0 --present '' > /dev/null
+exe types list --root "$root" | sed 1d > windows.list
+"$native" types list --root "$root" | sed 1d > linux.list
+cmp linux.list windows.list || { fail "the changed lists differ"; diff linux.list windows.list | head; }
+grep -q '^C++$' linux.list && fail "the type C++ was not deleted"
+
 # --- an export for another root, imported with regedit, read by the DLL
+"$native" types import --root "$root-regedit" --shipped > /dev/null || fail "the Linux import under a root failed"
 "$native" types export --root "$root-regedit" exported.reg > /dev/null || fail "the Linux export failed"
+grep -qF "[HKEY_CURRENT_USER\\$root-regedit\\RegExp\\FileTypes\\C]" exported.reg || fail "the export names another root"
 wine regedit /s exported.reg || fail "regedit could not import the export"
 exe list --porcelain --cursor 300 --root "$root-regedit" stdio.h > regedit.out 2> err || fail "list after regedit"
 cmp linux.out regedit.out || { fail "the regedit import lists differently"; diff linux.out regedit.out | head; }
