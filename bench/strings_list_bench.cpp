@@ -37,6 +37,7 @@
 #include "pattern/pattern.h"
 #include "platform/reg_file.h"
 #include "platform/registry.h"
+#include "settings/store_layout.h"
 
 // ---- Heap allocations, counted while Counting is set ------------------------
 
@@ -160,7 +161,7 @@ bool ImportType(const char* regFile)
         return false;
     }
     for (const RegFileKey& key : document.Keys) {
-        std::string path = "Software\\stringslist\\RegExp\\FileTypes\\" + key.Path.back();
+        std::string path = std::string(ProgramRegistryRoot) + "\\" + FileTypesPath + "\\" + key.Path.back();
         HKEY handle = nullptr;
         if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS, nullptr,
                             &handle, nullptr) != ERROR_SUCCESS)
@@ -196,7 +197,7 @@ void BM_StringsList(benchmark::State& state, Case* c)
     ScriptedHost host;
     host.Editor.FileName = c->FileName;
     host.Editor.Lines = c->Text;
-    Plugin().SetStartupInfo(host.StartupInfo("Software\\stringslist"));
+    Plugin().SetStartupInfo(host.StartupInfo(ProgramRegistryRoot));
     size_t items = 0, scanned = 0;
     for (auto _ : state) {
         host.ClearCalls();
@@ -223,7 +224,7 @@ std::string TypePattern(const Case& c)
                  document, error);
     for (const RegFileKey& key : document.Keys)
         for (const RegFileValue& v : key.Values)
-            if (v.Name == "RX")
+            if (v.Name == PatternValue)
                 rx = v.Data;
     return rx;
 }
@@ -284,7 +285,7 @@ long CountAllocations(const Case& c, size_t lines)
 {
     static PluginStartupInfo info;
     info = PluginStartupInfo{};
-    info.RegistryRoot = "Software\\stringslist";
+    info.RegistryRoot = ProgramRegistryRoot;
     info.Menu = QuietMenu;
     info.Message = QuietMessage;
     info.EditorControl = QuietEditor;
@@ -400,7 +401,7 @@ void RegisterCase(Case& c)
     ScriptedHost host;
     host.Editor.FileName = c.FileName;
     host.Editor.Lines = c.Text;
-    Plugin().SetStartupInfo(host.StartupInfo("Software\\stringslist"));
+    Plugin().SetStartupInfo(host.StartupInfo(ProgramRegistryRoot));
     Plugin().OpenPlugin(5, 0);
     Plugin().ClosePlugin(0);
     size_t scanned = 0;

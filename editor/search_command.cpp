@@ -249,27 +249,26 @@ void ReportNotFound(const char* text)
 
 }  // namespace
 
+// A block whose first line holds no selection gives an empty range, so
+// nothing is found in it. The lines read stop at the end of the file.
 int GetSearchRange(const EditorStateRecord& state, SearchRange& range)
 {
     range = SearchRange{0, 0, 512, state.LineCount};
     if (state.BlockType == 0)
         return 0;
-    SearchRange block{65535, state.BlockStartLine, 0, state.BlockStartLine};
-    for (int line = block.Top; line >= 0 && line < state.LineCount; line++) {
+    range = SearchRange{65535, state.BlockStartLine, 0, state.BlockStartLine};
+    for (int line = range.Top; line >= 0 && line < state.LineCount; line++) {
         EditorLineRecord record{};
         record.LineNumber = line;
         EditorControl(EDITOR_GET_LINE, &record);
         if (record.SelectionStart < 0)
             break;
-        if (record.SelectionStart < block.Left)
-            block.Left = record.SelectionStart;
-        if (record.SelectionEnd > block.Right)
-            block.Right = record.SelectionEnd;
-        block.Bottom = line + 1;
+        if (record.SelectionStart < range.Left)
+            range.Left = record.SelectionStart;
+        if (record.SelectionEnd > range.Right)
+            range.Right = record.SelectionEnd;
+        range.Bottom = line + 1;
     }
-    if (block.Bottom == block.Top)
-        return 0;
-    range = block;
     return state.BlockType;
 }
 

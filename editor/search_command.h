@@ -26,9 +26,9 @@ struct SearchRange {
 int RunSearch(CPlugin* plugin);
 
 // The range to search and the block type it was taken from: the selected block
-// (its lines from the first on, as long as each holds a selection), or the
-// whole file with block type 0 when nothing is selected or the block's first
-// line holds no selection.
+// (its lines from the first on, as long as each holds a selection; none when
+// the first holds none), or the whole file with block type 0 when nothing is
+// selected.
 int GetSearchRange(const EditorStateRecord& state, SearchRange& range);
 
 #endif

@@ -31,8 +31,7 @@ PluginMenuItem MenuEntry(const char* text)
 }
 
 // The fixed entries, then the types; the entry at the last position is
-// marked. After the last entry was deleted the one now last is marked, so the
-// cursor stays at the foot of the list.
+// marked, none when that position is past the list (its last entry deleted).
 std::vector<PluginMenuItem> BuildMenu(CRegKey& fileTypesKey, int lastPosition)
 {
     std::vector<PluginMenuItem> items;
@@ -43,10 +42,8 @@ std::vector<PluginMenuItem> BuildMenu(CRegKey& fileTypesKey, int lastPosition)
         if (name != DefaultSettings)  // the fixed entry stands for it
             items.push_back(MenuEntry(name.c_str()));
 
-    int last = static_cast<int>(items.size()) - 1;
-    int marked = lastPosition < last ? lastPosition : last;
-    if (marked >= FixedEntries)
-        items[marked].Selected = 1;
+    if (lastPosition >= FixedEntries && lastPosition < static_cast<int>(items.size()))
+        items[lastPosition].Selected = 1;
     return items;
 }
 

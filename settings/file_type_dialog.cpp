@@ -10,7 +10,6 @@
 #include "frame/host_services.h"
 #include "settings/file_types.h"
 #include "settings/reg_key.h"
-#include "settings/type_names.h"
 
 namespace {
 
@@ -60,12 +59,11 @@ void BuildDialog(PluginDialogItem* items)
         items[i] = MakeDialogItem(FileTypeDialog[i]);
 }
 
-// A type that does not exist leaves the fields empty; it is not created, so
-// looking at "Default settings" and cancelling leaves no empty key behind.
+// Opening a type that does not exist creates its key, empty, so the fields
+// start empty; "Default settings" is never listed, and an empty mask never
+// matches, so such a key changes nothing the user sees.
 void LoadType(CRegKey& fileTypesKey, const char* name, PluginDialogItem* items)
 {
-    if (!name || !TypeExists(fileTypesKey, name))
-        return;
     CRegKey type(fileTypesKey.Key, name, 0);
     for (const ValueField& field : ValueFields)
         type.ReadString(field.Value, items[field.Item].Data, sizeof items[field.Item].Data);

@@ -1,6 +1,8 @@
-// CRegKey over the seven registry functions. Every read leaves the caller a
-// usable result whatever the registry answered: a NUL-terminated text (empty
-// when the value is missing, not a text, or longer than the buffer) or 0.
+// CRegKey over the seven registry functions. A read takes the stored bytes
+// whatever the value's type, so a type stored by another tool (expandable
+// texts, a binary "Flags") reads as it is, and always leaves the caller a
+// usable result: a NUL-terminated text (empty when the value is missing or
+// longer than the buffer) or a number (0 when missing or longer than 4 bytes).
 #include "settings/reg_key.h"
 
 #include <cstdio>
@@ -47,11 +49,11 @@ int CRegKey::ReadString(const char* name, char* buffer, int size)
     if (size <= 0)
         return 0;
     buffer[0] = '\0';
-    DWORD type = REG_NONE;
+    DWORD type = REG_NONE;  // received, not looked at
     DWORD count = DWORD(size);
     LONG status = RegQueryValueExA(Key, name, nullptr, &type, reinterpret_cast<BYTE*>(buffer), &count);
     bool fits = count < DWORD(size) || (count == DWORD(size) && buffer[size - 1] == '\0');
-    if (status != ERROR_SUCCESS || type != REG_SZ || !fits)
+    if (status != ERROR_SUCCESS || !fits)
         buffer[0] = '\0';
     else
         buffer[count < DWORD(size) ? count : size - 1] = '\0';  // the stored text may lack its NUL
@@ -61,11 +63,11 @@ int CRegKey::ReadString(const char* name, char* buffer, int size)
 int CRegKey::ReadDword(const char* name, DWORD* value)
 {
     *value = 0;
-    DWORD type = REG_NONE;
+    DWORD type = REG_NONE;  // received, not looked at
     DWORD count = sizeof *value;
     LONG status = RegQueryValueExA(Key, name, nullptr, &type, reinterpret_cast<BYTE*>(value), &count);
-    if (status != ERROR_SUCCESS || type != REG_DWORD || count != sizeof *value)
-        *value = 0;
+    if (status != ERROR_SUCCESS)
+        *value = 0;  // the registry leaves the buffer undefined when the value is longer
     return int(count);
 }
 

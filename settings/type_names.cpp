@@ -3,7 +3,6 @@
 
 #include <cstring>
 
-#include "base/ascii.h"
 #include "settings/file_types.h"
 #include "settings/reg_key.h"
 
@@ -12,15 +11,6 @@ namespace {
 // Room for any name the registry can hold (255 characters), so a name too
 // long to be a type's is told from the end of the list.
 enum { KEY_NAME_BUFFER_SIZE = 256 };
-
-bool SameKeyName(const std::string& a, const char* b)
-{
-    size_t i = 0;
-    for (; i < a.size() && b[i]; i++)
-        if (AsciiUpper(a[i]) != AsciiUpper(b[i]))
-            return false;
-    return i == a.size() && !b[i];
-}
 
 }  // namespace
 
@@ -32,12 +22,4 @@ std::vector<std::string> ListTypeNames(CRegKey& fileTypesKey)
         if (std::strlen(name) < TYPE_NAME_SIZE)
             names.push_back(name);
     return names;
-}
-
-bool TypeExists(CRegKey& fileTypesKey, const char* name)
-{
-    for (const std::string& type : ListTypeNames(fileTypesKey))
-        if (SameKeyName(type, name))
-            return true;
-    return false;
 }

@@ -12,8 +12,4 @@ class CRegKey;
 
 std::vector<std::string> ListTypeNames(CRegKey& fileTypesKey);
 
-// Whether a type of that name exists; names compare as the registry compares
-// them, without regard to ASCII case.
-bool TypeExists(CRegKey& fileTypesKey, const char* name);
-
 #endif

@@ -18,12 +18,12 @@ const char Usage[] =
     "       stringslist match --porcelain [--mode 0|1] [--from K] PATTERN   (lines on standard input)\n";
 
 struct MatchOptions {
-    bool porcelain = false;
-    unsigned mode = 1;
-    int from = 0;
-    const char* pattern = nullptr;
-    char** files = nullptr;
-    int fileCount = 0;
+    bool Porcelain = false;
+    unsigned Mode = 1;
+    int From = 0;
+    const char* Pattern = nullptr;
+    char** Files = nullptr;
+    int FileCount = 0;
 };
 
 bool ParseNumber(const char* text, int low, int high, int& value)
@@ -41,13 +41,13 @@ bool ParseOption(int argc, char** argv, int& i, MatchOptions& o)
 {
     int value = 0;
     if (!std::strcmp(argv[i], "--porcelain"))
-        o.porcelain = true;
+        o.Porcelain = true;
     else if (!std::strcmp(argv[i], "-i"))
-        o.mode = 0;
+        o.Mode = 0;
     else if (!std::strcmp(argv[i], "--mode") && i + 1 < argc && ParseNumber(argv[i + 1], 0, 1, value))
-        o.mode = static_cast<unsigned>(value), i++;
+        o.Mode = static_cast<unsigned>(value), i++;
     else if (!std::strcmp(argv[i], "--from") && i + 1 < argc && ParseNumber(argv[i + 1], 0, 1 << 30, value))
-        o.from = value, i++;
+        o.From = value, i++;
     else
         return false;
     return true;
@@ -61,8 +61,8 @@ bool ParsePorcelain(int argc, char** argv, MatchOptions& o)
     for (int i = 0; i < last; i++)
         if (!(!std::strcmp(argv[i], "--") && i == last - 1) && !ParseOption(last, argv, i, o))
             return false;
-    o.pattern = argv[last];
-    return o.porcelain;
+    o.Pattern = argv[last];
+    return o.Porcelain;
 }
 
 bool ParseOptions(int argc, char** argv, MatchOptions& o)
@@ -81,10 +81,10 @@ bool ParseOptions(int argc, char** argv, MatchOptions& o)
     }
     if (i == argc)
         return false;
-    o.pattern = argv[i];
-    o.files = argv + i + 1;
-    o.fileCount = argc - i - 1;
-    return !(o.porcelain && o.fileCount > 0);
+    o.Pattern = argv[i];
+    o.Files = argv + i + 1;
+    o.FileCount = argc - i - 1;
+    return !(o.Porcelain && o.FileCount > 0);
 }
 
 std::string PorcelainRegisters(const int32_t* registers)
@@ -107,8 +107,8 @@ int RunPorcelain(const MatchOptions& o, PatternNode* pattern)
     int32_t registers[REGISTER_COUNT];
     while (reader.Next(line)) {
         int length = static_cast<int>(line.size());
-        const char* from = line.data() + (o.from < length ? o.from : length);
-        bool found = SearchLine(pattern, line.data(), length, from, registers, o.mode);
+        const char* from = line.data() + (o.From < length ? o.From : length);
+        bool found = SearchLine(pattern, line.data(), length, from, registers, o.Mode);
         std::string out = found ? PorcelainRegisters(registers) : "nomatch";
         out += '\n';
         std::fwrite(out.data(), 1, out.size(), stdout);
@@ -144,7 +144,7 @@ long SearchFile(const MatchOptions& o, PatternNode* pattern, FILE* input, const 
     while (reader.Next(line)) {
         number++;
         int length = SubjectLength(line, false);
-        if (SearchLine(pattern, line.data(), length, line.data(), registers, o.mode)) {
+        if (SearchLine(pattern, line.data(), length, line.data(), registers, o.Mode)) {
             PrintMatch(label, number, line.data(), length, registers, colour);
             matched++;
         }
@@ -156,8 +156,8 @@ int RunFriendly(const MatchOptions& o, PatternNode* pattern)
 {
     static char standardInput[] = "-";
     static char* stdinOnly[] = {standardInput};
-    char** files = o.fileCount ? o.files : stdinOnly;
-    int count = o.fileCount ? o.fileCount : 1;
+    char** files = o.FileCount ? o.Files : stdinOnly;
+    int count = o.FileCount ? o.FileCount : 1;
     long matched = 0;
     bool failed = false;
     for (int i = 0; i < count; i++) {
@@ -182,10 +182,10 @@ int RunMatchCommand(const ProgramOptions&, int argc, char** argv)
         std::fprintf(stderr, "%s", Usage);
         return 2;
     }
-    PatternNode* pattern = CompileOrSay(o.pattern, o.porcelain);
+    PatternNode* pattern = CompileOrSay(o.Pattern, o.Porcelain);
     if (!pattern)
         return 2;
-    int status = o.porcelain ? RunPorcelain(o, pattern) : RunFriendly(o, pattern);
+    int status = o.Porcelain ? RunPorcelain(o, pattern) : RunFriendly(o, pattern);
     FreePattern(pattern);
     return status;
 }

@@ -170,18 +170,41 @@ std::string FlagsText(uint32_t flags)
     return names.empty() ? text : text + " (" + names + ")";
 }
 
+// The bytes a registry read gives for a value, whatever its type: a REG_SZ
+// text comes with its NUL.
+std::string ReadBytes(const RegFileValue& value)
+{
+    return value.Type == RegSz ? value.Data + '\0' : value.Data;
+}
+
+// The plug-in reads a text into SETTINGS_TEXT_SIZE bytes and takes one that
+// does not fit there with a NUL as empty.
+bool TextTooLong(const std::string& bytes)
+{
+    return bytes.size() > SETTINGS_TEXT_SIZE || (bytes.size() == SETTINGS_TEXT_SIZE && bytes.back() != '\0');
+}
+
+// A value as the plug-in reads it, whatever its registry type: a text up to
+// its first NUL, a number from at most 4 bytes (low byte first).
 std::string ShownValue(const RegFileKey& key, const char* name)
 {
     const RegFileValue* value = FindValue(key, name);
+    bool flags = !std::strcmp(name, FlagsValue);
     if (!value)
-        return std::strcmp(name, FlagsValue) ? "(none)" : "0";
-    if (value->Type == RegDword && value->Data.size() == 4) {
-        const unsigned char* d = reinterpret_cast<const unsigned char*>(value->Data.data());
-        return FlagsText(uint32_t(d[0] | d[1] << 8 | d[2] << 16 | uint32_t(d[3]) << 24));
+        return flags ? "0" : "(none)";
+    std::string bytes = ReadBytes(*value);
+    if (flags && bytes.size() > 4)
+        return "0 (" + std::to_string(bytes.size()) + " bytes: the plug-in reads at most 4, else 0)";
+    if (flags) {
+        uint32_t number = 0;
+        for (size_t i = 0; i < bytes.size(); i++)
+            number |= uint32_t(static_cast<unsigned char>(bytes[i])) << (8 * i);
+        return FlagsText(number);
     }
-    if (value->Type != RegSz)
-        return "(not read by the plug-in: value of type " + std::to_string(value->Type) + ")";
-    return Printable(value->Data);
+    if (TextTooLong(bytes))
+        return "(read as empty by the plug-in: " + std::to_string(bytes.size()) + " bytes, more than " +
+               std::to_string(ValueTextLimit) + " characters and a NUL)";
+    return Printable(bytes.substr(0, bytes.find('\0')));
 }
 
 int ListTypes()
@@ -284,9 +307,9 @@ void WarnImported(const std::vector<RegFileKey>& types, size_t ignored, const st
             std::fprintf(stderr, "stringslist: warning: the type name %s has %d characters or more; "
                                  "the plug-in skips it\n", Printable(type.Path.back()).c_str(), TYPE_NAME_SIZE);
         for (const RegFileValue& value : type.Values)
-            if (value.Type == RegSz && value.Data.size() > ValueTextLimit)
-                std::fprintf(stderr, "stringslist: warning: %s of %s has %zu characters; the plug-in "
-                                     "reads at most %zu and takes a longer one as empty\n",
+            if (!SameRegName(value.Name, FlagsValue) && TextTooLong(ReadBytes(value)))
+                std::fprintf(stderr, "stringslist: warning: %s of %s has %zu bytes; the plug-in "
+                                     "reads at most %zu characters and a NUL and takes a longer text as empty\n",
                              Printable(value.Name).c_str(), Printable(type.Path.back()).c_str(),
                              value.Data.size(), ValueTextLimit);
     }

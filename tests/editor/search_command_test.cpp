@@ -338,14 +338,21 @@ TEST_F(SearchCommandTest, SelectionEdgesAreTheSubjectsEdges)
     EXPECT_EQ(SearchAll("x", Case), (std::vector<Position>{{1, 8, 0}}));
 }
 
-TEST_F(SearchCommandTest, BlockWithoutSelectedLinesSearchesTheWholeFile)
+TEST_F(SearchCommandTest, BlockWhoseFirstLineHoldsNoSelectionFindsNothing)
 {
+    // Lines after the first may hold a selection: the block ends at its first line all the same.
+    const std::vector<std::pair<int, int>> later = {{-1, -1}, {-1, -1}, {0, 3}};
     for (int start : {1, -5, 99}) {
-        Editor("a.c", {"", "key", "key"}, 0, 0);
-        Host.Editor.BlockType = 1;
-        Host.Editor.BlockStartLine = start;
-        Host.Editor.Selection = {};
-        EXPECT_EQ(SearchAll("key", 0), (std::vector<Position>{{1, 0, 0}, {2, 0, 0}})) << start;
+        for (const auto& selection : {std::vector<std::pair<int, int>>{}, later}) {
+            Editor("a.c", {"", "key", "key"}, 0, 0);
+            Host.Editor.BlockType = 1;
+            Host.Editor.BlockStartLine = start;
+            Host.Editor.Selection = selection;
+            Search("key", 0);
+            SCOPED_TRACE(start);
+            ExpectNotFound("key");
+            EXPECT_TRUE(EditorWrites().empty());
+        }
     }
 }
 

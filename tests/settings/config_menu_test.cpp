@@ -246,9 +246,9 @@ TEST_F(ConfigTest, DelRemovesATypeAtOnceAndTheMenuKeepsItsPosition)
     ASSERT_EQ(Host.Menus.size(), 4u);
     EXPECT_EQ(Host.Menus[1].Texts(), (Names{Default, "", "Ada", "Cobol"}));
     EXPECT_EQ(Host.Menus[1].SelectedIndex(), 3);  // the entry that moved up
-    // The last entry deleted: the cursor stays at the foot of the list.
+    // The last entry deleted: its position is past the list, so no entry is marked.
     EXPECT_EQ(Host.Menus[2].Texts(), (Names{Default, "", "Ada"}));
-    EXPECT_EQ(Host.Menus[2].SelectedIndex(), 2);
+    EXPECT_EQ(Host.Menus[2].SelectedIndex(), -1);
     EXPECT_EQ(Host.Menus[3].SelectedIndex(), -1);
 }
 
@@ -271,17 +271,28 @@ TEST_F(ConfigTest, LeavingTheDialogWithoutSaveWritesNothing)
     }
 }
 
-TEST_F(ConfigTest, DefaultSettingsIsAnOrdinaryTypeKeyThatIsNotCreatedByLookingAtIt)
+TEST_F(ConfigTest, OpeningAMissingTypeCreatesItsEmptyKeyWhichIsNeverListed)
 {
-    Host.MenuAnswers = {Choose(0)};
-    Host.DialogAnswers = {Type({{MaskItem, "typed"}}, {{SortBox, 1}}, CancelItem)};
-    Configure(0);
-    ASSERT_EQ(Host.Dialogs.size(), 1u);
-    EXPECT_EQ(Text(Host.Dialogs[0], NameItem), Default);
-    for (int item : {MaskItem, RxItem, PresentItem})
-        EXPECT_EQ(Text(Host.Dialogs[0], item), "");
-    EXPECT_EQ(Boxes(Host.Dialogs[0]), (std::vector<int>{0, 0, 0}));
-    EXPECT_TRUE(StoredNames().empty());  // cancelled: no empty key left behind
+    // "Default settings" chosen, or copied with Ins: its key is created on
+    // opening, even though the dialog is cancelled.
+    for (int breakCode : {-1, int(Ins)}) {
+        SCOPED_TRACE(breakCode);
+        Host.ClearCalls();
+        Host.MenuAnswers = {Choose(0, breakCode)};
+        Host.DialogAnswers = {Type({{MaskItem, "typed"}}, {{SortBox, 1}}, CancelItem)};
+        Configure(0);
+        ASSERT_EQ(Host.Dialogs.size(), 1u);
+        EXPECT_EQ(Text(Host.Dialogs[0], NameItem), breakCode == Ins ? "" : Default);
+        for (int item : {MaskItem, RxItem, PresentItem})
+            EXPECT_EQ(Text(Host.Dialogs[0], item), "");
+        EXPECT_EQ(Boxes(Host.Dialogs[0]), (std::vector<int>{0, 0, 0}));
+        EXPECT_EQ(StoredNames(), (Names{Default}));
+        EXPECT_EQ(ReadType(Default), (StoredType{Missing, Missing, Missing}));
+        EXPECT_EQ(Host.Menus.back().Texts(), (Names{Default, ""}));
+        Host.MenuAnswers = {Choose(0, Del)};
+        Configure(0);
+        EXPECT_TRUE(StoredNames().empty());
+    }
 
     Host.ClearCalls();
     Host.MenuAnswers = {Choose(0), Choose(0)};
@@ -292,10 +303,6 @@ TEST_F(ConfigTest, DefaultSettingsIsAnOrdinaryTypeKeyThatIsNotCreatedByLookingAt
     EXPECT_EQ(Host.Menus.back().Texts(), (Names{Default, ""}));
     ASSERT_EQ(Host.Dialogs.size(), 2u);
     EXPECT_EQ(Text(Host.Dialogs[1], MaskItem), "\\.txt$");
-
-    Host.MenuAnswers = {Choose(0, Del)};
-    Configure(0);
-    EXPECT_TRUE(StoredNames().empty());
 }
 
 TEST_F(ConfigTest, NamesThatCouldNotBeFoundAgainAreRefusedAndTheDialogComesBack)
@@ -345,7 +352,7 @@ TEST_F(ConfigTest, ARefusedNameCanBeCorrectedAndSaved)
                           Type({{NameItem, longest}}, {}, SaveItem)};
     Configure(0);
     EXPECT_EQ(Host.Messages.size(), 1u);
-    EXPECT_EQ(StoredNames(), (Names{longest}));
+    EXPECT_EQ(StoredNames(), (Names{Default, longest}));  // the source, created on opening
     EXPECT_EQ(ReadType(longest), Stored("m", Missing, Missing, 0));
     EXPECT_EQ(Host.Menus.back().Texts(), (Names{Default, "", longest}));
 }

@@ -1,8 +1,10 @@
 // CRegKey on both targets: what the file-type lookup and the configuration
-// rely on — texts always NUL-terminated, missing values read as "" and 0, an
-// empty text deletes, paths that do not fit are refused, enumeration sees
-// every name once whatever its length.
+// rely on — a value of any type read as its bytes, texts always NUL-terminated
+// and empty rather than cut, missing values read as "" and 0, an empty text
+// deletes, paths that do not fit are refused, enumeration sees every name once
+// whatever its length.
 #include <cstring>
+#include <string>
 
 #include "frame/host_services.h"
 #include "settings/reg_key.h"
@@ -76,15 +78,60 @@ TEST_F(RegKeyTest, ATextLongerThanTheBufferReadsEmptyAndOneThatFitsReadsWhole)
     EXPECT_EQ(Read(key, "RX", 255), std::string(254, 'q'));
 }
 
-TEST_F(RegKeyTest, AValueOfAnotherTypeReadsAsEmptyOrZero)
+// Stores bytes under any type, as another tool may have; the byte after them
+// is not a NUL, so the registry adds none of its own.
+void Store(CRegKey& key, const char* name, DWORD type, const std::string& bytes)
+{
+    std::string data = bytes + 'x';
+    ASSERT_EQ(RegSetValueExA(key.Key, name, 0, type, reinterpret_cast<const BYTE*>(data.data()),
+                             DWORD(bytes.size())),
+              ERROR_SUCCESS);
+}
+
+TEST_F(RegKeyTest, AValueOfAnyTypeReadsAsItsBytes)
 {
     CRegKey key(HKEY_CURRENT_USER, "T", 1);
     key.WriteDword("RX", 0x41414141);
-    key.WriteString("Flags", "abc");
-    EXPECT_EQ(Read(key, "RX"), "");
-    DWORD flags = 5;
-    key.ReadDword("Flags", &flags);
-    EXPECT_EQ(flags, 0u);
+    EXPECT_EQ(Read(key, "RX"), "AAAA");
+    Store(key, "RX", REG_EXPAND_SZ, std::string("%HOME%\\w") + '\0');
+    EXPECT_EQ(Read(key, "RX"), "%HOME%\\w");
+    Store(key, "RX", REG_BINARY, "^#");
+    EXPECT_EQ(Read(key, "RX"), "^#");
+
+    const struct {
+        DWORD Type;
+        std::string Bytes;
+        DWORD Value;
+    } numbers[] = {
+        {REG_DWORD, std::string("\x07\0\0\0", 4), 7},
+        {REG_BINARY, std::string("\x05\0\0\0", 4), 5},
+        {REG_BINARY, "\x06", 6},                                // shorter: the rest stays 0
+        {REG_BINARY, std::string("\x07\0\0\0\0", 5), 0},       // longer than 4 bytes: 0
+        {REG_SZ, std::string("abc", 3) + '\0', 0x00636261},
+    };
+    for (const auto& n : numbers) {
+        Store(key, "Flags", n.Type, n.Bytes);
+        DWORD flags = 99;
+        key.ReadDword("Flags", &flags);
+        EXPECT_EQ(flags, n.Value) << "type " << n.Type << ", " << n.Bytes.size() << " bytes";
+    }
+}
+
+// A 512-byte buffer holds 511 characters and the NUL, whether or not the
+// stored data ends with one; a 512th character empties the text.
+TEST_F(RegKeyTest, ATextReadsWholeUpTo511CharactersAndEmptyFrom512)
+{
+    CRegKey key(HKEY_CURRENT_USER, "T", 1);
+    for (DWORD type : {DWORD(REG_SZ), DWORD(REG_EXPAND_SZ), DWORD(REG_BINARY)}) {
+        for (size_t length : {511, 512}) {
+            for (bool nul : {false, true}) {
+                std::string text(length, 'p');
+                Store(key, "RX", type, nul ? text + '\0' : text);
+                EXPECT_EQ(Read(key, "RX", 512), length == 511 ? text : "")
+                    << "type " << type << ", " << length << (nul ? " with" : " without") << " a NUL";
+            }
+        }
+    }
 }
 
 TEST_F(RegKeyTest, APathThatDoesNotFitIsRefusedNotCut)

@@ -88,6 +88,19 @@ TEST_F(FileTypesTest, MissingValuesReadAsEmptyAndZero)
     ExpectNothingFound("a.t");
 }
 
+TEST_F(FileTypesTest, ValuesOfAnyRegistryTypeReadAsStored)
+{
+    // As another tool may store a type: expandable texts, "Flags" as 4 bytes of binary.
+    Types.Add("T", "", "");
+    Types.SetValue("T", "FileMask", REG_EXPAND_SZ, std::string("\\.t$") + '\0');
+    Types.SetValue("T", "RX", REG_EXPAND_SZ, std::string("^(\\w)") + '\0');
+    Types.SetValue("T", "Present", REG_BINARY, "<\\1>");
+    Types.SetValue("T", "Flags", REG_BINARY, std::string("\x02\0\0\0", 4));
+    Editor("a.t", {"b", "a"});
+    RunList();
+    EXPECT_EQ(MenuTexts(), (std::vector<std::string>{"<a>", "<b>"}));
+}
+
 TEST_F(FileTypesTest, UnknownFlagBitsDoNotDisturbTheKnownOnes)
 {
     Types.Add("T", "\\.t$", "^(\\w)", "\\1", 0xFFFFFFF0u | SortItems | SelectFromCursor);

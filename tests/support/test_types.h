@@ -37,10 +37,8 @@ public:
     void Add(const std::string& name, const std::string& mask, const std::string& rx,
              const std::string& present = "", uint32_t flags = 0)
     {
-        HKEY key = nullptr;
-        std::string path = Root + "\\RegExp\\FileTypes\\" + name;
-        if (RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
-                            KEY_ALL_ACCESS, nullptr, &key, nullptr) != ERROR_SUCCESS)
+        HKEY key = OpenType(name);
+        if (!key)
             return;
         SetString(key, "FileMask", mask);
         SetString(key, "RX", rx);
@@ -54,12 +52,33 @@ public:
         RegCloseKey(key);
     }
 
+    // Stores one value of a type as another tool may have: any registry type, any bytes.
+    void SetValue(const std::string& name, const char* value, DWORD type, const std::string& bytes)
+    {
+        HKEY key = OpenType(name);
+        if (!key)
+            return;
+        RegSetValueExA(key, value, 0, type, reinterpret_cast<const BYTE*>(bytes.data()),
+                       static_cast<DWORD>(bytes.size()));
+        RegCloseKey(key);
+    }
+
     void Remove(const std::string& name)
     {
         DeleteKeyTree(HKEY_CURRENT_USER, Root + "\\RegExp\\FileTypes\\" + name);
     }
 
 private:
+    HKEY OpenType(const std::string& name)
+    {
+        HKEY key = nullptr;
+        std::string path = Root + "\\RegExp\\FileTypes\\" + name;
+        return RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, REG_OPTION_NON_VOLATILE,
+                               KEY_ALL_ACCESS, nullptr, &key, nullptr) == ERROR_SUCCESS
+                   ? key
+                   : nullptr;
+    }
+
     static void SetString(HKEY key, const char* name, const std::string& text)
     {
         if (text.empty())

@@ -112,6 +112,19 @@ run 0 list
 contains out "Café"
 contains out 'Present   été %LINE%'
 
+# --- values of other registry types are shown as the plug-in reads them
+{
+    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\X\\RegExp\\FileTypes\\Foreign]\n'
+    printf '"FileMask"=hex(2):5c,2e,66,00\n"Flags"=hex:03,00,00,00\n'
+    printf '"RX"=hex:%s70\n' "$(printf '70,%.0s' {1..511})"    # 512 characters, no NUL
+} > foreign.reg
+run 0 import foreign.reg
+contains err "RX of Foreign has 512 bytes"
+run 0 list
+contains out 'FileMask  \.f'
+contains out 'Flags     3 (select from cursor, sort items)'
+contains out 'RX        (read as empty by the plug-in'
+
 # --- bad .reg files: file, line and what was expected; the store untouched
 cp "$store" before
 printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\T\\RegExp\\FileTypes\\X]\n"RX"="\\.c"\n' > bad.reg
