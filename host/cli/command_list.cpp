@@ -16,7 +16,7 @@
 #include "host/cli/porcelain.h"
 #include "host/scripted/scripted_host.h"
 #include "host/common/text_lines.h"
-#include "pattern/pattern.h"
+#include "host/cli/no_file_type.h"
 #include "platform/registry_tree.h"
 #include "settings/store_layout.h"
 
@@ -227,47 +227,6 @@ void PrintHuman(const ScriptedHost& host, const ListOptions& options)
     }
 }
 
-// Whether a type's file mask, as the plug-in reads it, is found in the file name.
-bool MaskMatches(const RegFileKey& type, const std::string& fileName)
-{
-    if (type.Path.back().size() >= TYPE_NAME_SIZE)
-        return false;  // the plug-in skips such a type
-    for (const RegFileValue& value : type.Values) {
-        if (!SameRegName(value.Name, FileMaskValue) || value.Type != RegSz || value.Data.size() >= SETTINGS_TEXT_SIZE)
-            continue;
-        PatternNode* mask = CompilePattern(value.Data.c_str());
-        int32_t registers[REGISTER_COUNT];
-        bool found = mask && SearchLine(mask, fileName.c_str(), int(fileName.size()), fileName.c_str(), registers,
-                                        1) == 1;
-        FreePattern(mask);
-        return found;
-    }
-    return false;
-}
-
-// The plug-in says only that nothing was found; when no type is for the
-// file, say why on standard error, and where the types are.
-void ExplainNoType(const RegFileDocument& table, const ListOptions& options)
-{
-    size_t count = 0;
-    size_t depth = TypesTablePath(options.Root).size() + 1;
-    for (const RegFileKey& key : table.Keys) {
-        if (key.Path.size() != depth)
-            continue;
-        if (MaskMatches(key, options.File))
-            return;
-        count++;
-    }
-    std::string place = TypesPlace(options.Root);
-    if (count == 0)
-        std::fprintf(stderr, "stringslist: there are no file types in %s. %s", place.c_str(),
-                     ImportAdvice(options.Root).c_str());
-    else
-        std::fprintf(stderr, "stringslist: no file type's mask is found in %s; %s holds %zu file type%s "
-                             "(stringslist types list shows them)\n",
-                     options.File.c_str(), place.c_str(), count, count == 1 ? "" : "s");
-}
-
 }  // namespace
 
 int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
@@ -293,10 +252,10 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
     if (!LoadPlugin(programOptions, plugin))
         return 1;
     RunStringsList(plugin, options, host);
-    ExplainNoType(types, options);
     if (options.Porcelain)
         PrintPorcelain(host);
     else
         PrintHuman(host, options);
+    ExplainNoFileType(types, options.Root, options.File);
     return 0;
 }

@@ -157,6 +157,13 @@ int main(int argc, char** argv)
     for (const Command& c : Commands)
         if (!std::strcmp(argv[i], c.Name))
             return c.Run(options, argc - i - 1, argv + i + 1);
+#ifdef _WIN32
+    if (!std::strcmp(argv[i], "edit")) {
+        std::fprintf(stderr, "stringslist: the terminal editor is not part of stringslist.exe; "
+                             "the strings list as text: stringslist list FILE\n");
+        return 2;
+    }
+#endif
     if (i == argc - 1)
         return RunLoneArgument(options, argv[i]);
     std::fprintf(stderr, "stringslist: unknown command %s\n", argv[i]);
