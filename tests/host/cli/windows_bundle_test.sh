@@ -34,7 +34,9 @@ lines=$(wc -l < "$bundle/README.txt")
 grep -qF "types import --root" "$bundle/README.txt" || fail "README.txt does not say how to import"
 tr -d '\0' < "$bundle/stringslist.dll" | grep -qaF "FileVersion$version" || fail "the DLL has no file version $version"
 tr -d '\0' < "$bundle/stringslist.dll" | grep -qaF "ProductNamestringslist" || fail "the DLL has no product name"
-objdump -h "$bundle/stringslist.dll" | grep -q '\.debug' && fail "the DLL is not stripped"
+for f in stringslist.dll stringslist.exe; do
+    i686-w64-mingw32-objdump -t "$bundle/$f" | grep -qx 'no symbols' || fail "$f is not stripped"
+done
 
 exe() { wine "$bundle/stringslist.exe" "$@"; }
 [ "$(exe --version)" = "stringslist $version" ] || fail "stringslist.exe --version says: $(exe --version)"
