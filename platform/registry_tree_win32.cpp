@@ -135,10 +135,11 @@ LONG WriteKey(const RegFileKey& key, const RegFileKey* old, std::string& error)
                                   REG_OPTION_NON_VOLATILE, KEY_ALL_ACCESS, nullptr, &open.Key, nullptr);
     if (status != ERROR_SUCCESS)
         return (error = Failure("create", key.Path, status)), status;
-    if (old)
-        for (const RegFileValue& value : old->Values)
-            if (!FindValue(&key, value.Name) && (status = RegDeleteValueA(open.Key, value.Name.c_str())) != ERROR_SUCCESS)
-                return (error = Failure("write", key.Path, status)), status;
+    for (size_t i = 0; old && i < old->Values.size(); i++) {
+        const std::string& name = old->Values[i].Name;
+        if (!FindValue(&key, name) && (status = RegDeleteValueA(open.Key, name.c_str())) != ERROR_SUCCESS)
+            return (error = Failure("write", key.Path, status)), status;
+    }
     for (const RegFileValue& value : key.Values) {
         const RegFileValue* was = FindValue(old, value.Name);
         if (was && was->Type == value.Type && was->Data == value.Data)
