@@ -1,4 +1,5 @@
-# The two commands a newcomer needs: `make demo` and `make test`.
+# The two commands a newcomer needs: `make demo` and `make test`; and
+# `make install` (PREFIX, DESTDIR), `make dist` (the Windows bundle).
 JOBS ?= $(shell nproc)
 BUILD ?= build
 NATIVE := $(BUILD)/native
@@ -9,29 +10,43 @@ FUZZ_TARGETS := compile search expand slow
 FUZZ_SECONDS ?= 60
 FUZZ_FLAGS ?=
 CTEST := ctest --output-on-failure -j $(JOBS)
+PREFIX ?= /usr/local
+DIST := $(abspath $(BUILD))/dist
 
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all demo test deps native win32 asan wineprefix bench fuzz fuzz-build fuzz-run typecheck goldens clean
+.PHONY: all demo test deps test-deps native native-tests win32 win32-config asan wineprefix bench fuzz fuzz-build \
+        fuzz-run typecheck goldens install dist clean
 
 all: native
 
+# The program needs a compiler, CMake, make and ncurses; the tests much more.
 deps:
 	@scripts/install-deps
+test-deps:
+	@scripts/install-deps --tests
 
+# The native tree builds its tests when GoogleTest is there; make test makes sure it is.
 $(NATIVE)/CMakeCache.txt: | deps
 	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
-$(WIN32)/CMakeCache.txt: | deps
-	@cmake -S . -B $(WIN32) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake >/dev/null
-$(ASAN)/CMakeCache.txt: | deps
-	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DSTRINGSLIST_SANITIZE=ON >/dev/null
-$(FUZZ)/CMakeCache.txt: | deps
+# Configured at every build: the bundle's folder and the native program the Windows one is
+# compared with are the Makefile's to say.
+win32-config: test-deps
+	@cmake -S . -B $(WIN32) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+	    -DSTRINGSLIST_TESTS=ON -DSTRINGSLIST_DIST_DIR=$(DIST) \
+	    -DSTRINGSLIST_NATIVE_PROGRAM=$(abspath $(NATIVE))/bin/stringslist >/dev/null
+$(ASAN)/CMakeCache.txt: | test-deps
+	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DSTRINGSLIST_SANITIZE=ON -DSTRINGSLIST_TESTS=ON >/dev/null
+$(FUZZ)/CMakeCache.txt: | test-deps
 	@cmake -S fuzz -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 
 native: $(NATIVE)/CMakeCache.txt
 	@cmake --build $(NATIVE) -j $(JOBS)
-win32: $(WIN32)/CMakeCache.txt
+native-tests: test-deps
+	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTRINGSLIST_TESTS=ON >/dev/null
+	@cmake --build $(NATIVE) -j $(JOBS)
+win32: win32-config
 	@cmake --build $(WIN32) -j $(JOBS)
 asan: $(ASAN)/CMakeCache.txt
 	@cmake --build $(ASAN) -j $(JOBS)
@@ -40,7 +55,7 @@ asan: $(ASAN)/CMakeCache.txt
 wineprefix: win32
 	@scripts/wine-prefix $(WIN32)
 
-test: native win32 asan wineprefix fuzz-build
+test: native-tests win32 asan wineprefix fuzz-build
 	@status=0; \
 	for tree in $(NATIVE) $(WIN32) $(ASAN); do \
 	    echo "== tests of $$tree"; \
@@ -69,7 +84,7 @@ fuzz: fuzz-build
 # after SLOW_FUZZ_SECONDS of looking for slow searches (a second per input fails).
 # BENCH_ARGS passes Google Benchmark's options, e.g. --benchmark_filter=corpus.
 SLOW_FUZZ_SECONDS ?= 60
-bench: $(NATIVE)/CMakeCache.txt fuzz-build
+bench: native-tests fuzz-build
 	@cmake --build $(NATIVE) --target pattern_bench -j $(JOBS)
 	@bench/make-corpus $(NATIVE)/bench/corpus.txt
 	@echo "== looking for slow searches for $(SLOW_FUZZ_SECONDS) s"
@@ -94,6 +109,16 @@ typecheck: native
 	@scripts/typecheck $(TYPES)
 goldens: native
 	@tests/filetypes/golden_test.sh $(NATIVE)/bin/stringslist --regenerate
+
+# The program, the plug-in, the shipped types and the manual page under
+# $(DESTDIR)$(PREFIX); the program finds the rest from where it is.
+install: native
+	@DESTDIR=$(DESTDIR) cmake --install $(NATIVE) --prefix $(PREFIX) --strip
+
+# The Windows bundle: $(DIST)/stringslist-VERSION-win32.zip.
+dist: win32-config
+	@cmake --build $(WIN32) --target dist -j $(JOBS)
+	@ls $(DIST)/*.zip
 
 clean:
 	rm -rf build

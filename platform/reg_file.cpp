@@ -501,6 +501,11 @@ bool SameRegPath(const std::vector<std::string>& a, const std::vector<std::strin
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameRegName);
 }
 
+bool IsRegPathAtOrBelow(const std::vector<std::string>& path, const std::vector<std::string>& top)
+{
+    return path.size() >= top.size() && std::equal(top.begin(), top.end(), path.begin(), SameRegName);
+}
+
 bool RegNameLess(const std::string& a, const std::string& b)
 {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {

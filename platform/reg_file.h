@@ -48,6 +48,8 @@ std::string FormatRegFile(const RegFileDocument& document);
 std::string FoldRegName(const std::string& name);
 bool SameRegName(const std::string& a, const std::string& b);
 bool SameRegPath(const std::vector<std::string>& a, const std::vector<std::string>& b);
+// Whether path is top or lies below it.
+bool IsRegPathAtOrBelow(const std::vector<std::string>& path, const std::vector<std::string>& top);
 // Registry order: names folded to upper case, compared byte by byte.
 bool RegNameLess(const std::string& a, const std::string& b);
 // Parents before children, siblings in registry order.

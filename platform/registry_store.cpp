@@ -155,11 +155,41 @@ public:
     int Fd;
 };
 
+// The file the store's name stands for: the name itself, or where a symbolic
+// link leads, so that a rewrite replaces the file and the link stays a link.
+// A link that leads nowhere and a directory are refused, not taken for an
+// empty store that a write would then replace.
+bool ResolveStore(const std::string& path, std::string& file, std::string& error)
+{
+    struct stat info;
+    file = path;
+    if (lstat(path.c_str(), &info) != 0)
+        return errno == ENOENT || (error = SystemError("find", path), false);
+    if (S_ISLNK(info.st_mode)) {
+        char* resolved = realpath(path.c_str(), nullptr);
+        if (!resolved) {
+            char target[4096] = "";
+            ssize_t n = readlink(path.c_str(), target, sizeof target - 1);
+            target[n > 0 ? n : 0] = '\0';
+            error = "the store " + path + " is a symbolic link to " + target + ", which " +
+                    (errno == ENOENT ? "does not exist" : "cannot be followed: " + std::string(std::strerror(errno)));
+            return false;
+        }
+        file = resolved;
+        std::free(resolved);
+        if (stat(file.c_str(), &info) != 0)
+            return (error = SystemError("find", file)), false;
+    }
+    if (S_ISDIR(info.st_mode))
+        return (error = "the store " + path + " is a directory, not a file"), false;
+    return true;
+}
+
 bool ReadStoreAt(const std::string& path, RegFileDocument& document, std::string& error)
 {
-    std::string bytes;
+    std::string bytes, file;
     bool exists;
-    if (!ReadWholeFile(path, bytes, exists, error))
+    if (!ResolveStore(path, file, error) || !ReadWholeFile(file, bytes, exists, error))
         return false;
     document.Keys.clear();
     if (exists && !ParseRegFile(bytes, path, RegFileComplete, document, error))
@@ -191,9 +221,14 @@ LONG ChangeRegistryStore(const RegistryStoreChange& change, std::string& error)
         return (error = "cannot find the registry store: neither XDG_CONFIG_HOME nor HOME is set"), ERROR_WRITE_FAULT;
     if (!MakeDirectories(Directory(path), error))
         return ERROR_ACCESS_DENIED;
-    StoreLock lock(path);
+    std::string file;
+    if (!ResolveStore(path, file, error)) {
+        error += " (the store is left as it is)";
+        return ERROR_ACCESS_DENIED;
+    }
+    StoreLock lock(file);
     if (lock.Fd < 0)
-        return (error = SystemError("lock", path + ".lock")), ERROR_ACCESS_DENIED;
+        return (error = SystemError("lock", file + ".lock") + " (the store is left as it is)"), ERROR_ACCESS_DENIED;
     RegFileDocument document;
     if (!ReadStoreAt(path, document, error)) {
         error += " (the store is left as it is)";
@@ -204,7 +239,7 @@ LONG ChangeRegistryStore(const RegistryStoreChange& change, std::string& error)
     if (status != ERROR_SUCCESS || !changed)
         return status;
     Normalise(document);
-    if (ReplaceStore(path, document, error))
+    if (ReplaceStore(file, document, error))
         return ERROR_SUCCESS;
     error += " (the store is left as it is)";
     return ERROR_WRITE_FAULT;

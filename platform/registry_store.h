@@ -5,7 +5,9 @@
 // A change re-reads the file under an exclusive lock (flock on registry.reg.lock),
 // applies itself, writes the whole store to registry.reg.tmp, flushes it and
 // renames it over the old file. Readers need no lock: a rename is atomic. A file
-// that cannot be parsed is never overwritten: every change to it fails.
+// that cannot be parsed is never overwritten: every change to it fails. A store
+// that is a symbolic link is read and rewritten where the link leads (the link
+// stays); one that leads nowhere, or that is a directory, is an error.
 #ifndef STRINGSLIST_PLATFORM_REGISTRY_STORE_H
 #define STRINGSLIST_PLATFORM_REGISTRY_STORE_H
 

@@ -1,5 +1,7 @@
 // stringslist info: what the plug-in declares to a host (GetPluginInfo).
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "host/cli/commands.h"
 #include "host/common/plugin_library.h"
@@ -8,10 +10,25 @@ namespace {
 
 void PrintStrings(const char* label, const char* const* strings, int count)
 {
-    std::printf("%s:", label);
+    std::printf("%s", label);
+    if (!strings || count <= 0)
+        std::printf(" nothing");
     for (int i = 0; strings && i < count; i++)
-        std::printf(" \"%s\"", strings[i] ? strings[i] : "");
+        std::printf("%s\"%s\"", i ? ", " : " ", strings[i] ? strings[i] : "");
     std::printf("\n");
+}
+
+// The bits set in flags, as "2, 4 and 8".
+std::string BitList(unsigned flags)
+{
+    std::vector<std::string> bits;
+    for (unsigned bit = 1; bit; bit <<= 1)
+        if (flags & bit)
+            bits.push_back(std::to_string(bit));
+    std::string text;
+    for (size_t i = 0; i < bits.size(); i++)
+        text += (i == 0 ? "" : i + 1 == bits.size() ? " and " : ", ") + bits[i];
+    return text;
 }
 
 }  // namespace
@@ -27,8 +44,12 @@ int RunInfoCommand(const ProgramOptions& options, int argc, char**)
         return 1;
     PluginInfoRecord info{};
     library.GetPluginInfo(&info);
-    std::printf("record size: %d\nflags: %u\n", info.StructSize, info.Flags);
-    PrintStrings("plug-in menu", info.MenuStrings, info.MenuStringsCount);
-    PrintStrings("configuration menu", info.ConfigStrings, info.ConfigStringsCount);
+    std::printf("The plug-in fills a record of %d bytes and declares:\n", info.StructSize);
+    PrintStrings("  in the host's plug-in menu:", info.MenuStrings, info.MenuStringsCount);
+    PrintStrings("  among the configuration entries:", info.ConfigStrings, info.ConfigStringsCount);
+    if (info.Flags)
+        std::printf("  flags %u: the host's bits %s\n", info.Flags, BitList(info.Flags).c_str());
+    else
+        std::printf("  no flags\n");
     return 0;
 }

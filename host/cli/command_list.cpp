@@ -21,13 +21,14 @@
 #include "host/cli/porcelain.h"
 #include "host/scripted/scripted_host.h"
 #include "host/common/text_lines.h"
-#include "platform/registry_store.h"
+#include "host/cli/no_file_type.h"
+#include "platform/registry_tree.h"
 #include "settings/store_layout.h"
 
 namespace {
 
 const char Usage[] =
-    "usage: stringslist list [--porcelain] [--cursor N] [--height H] [--choose K]\n"
+    "usage: stringslist list [--porcelain] [--cursor N] [--height H] [--choose K] [--root KEY]\n"
     "                        [--type NAME | --rx PATTERN [--present TEMPLATE] [--flags F]] FILE\n";
 
 struct ListOptions {
@@ -38,6 +39,7 @@ struct ListOptions {
     std::string TypeName;  // --type: this type of the store, whatever its mask
     std::string Pattern, Presentation, Flags;  // --rx, --present, --flags (4 data bytes)
     bool HasPattern = false, HasPresentation = false, HasFlags = false;
+    std::string Root = ProgramRegistryRoot;
     std::string File;
 };
 
@@ -86,7 +88,7 @@ bool IsOptionName(const char* arg)
     for (const TextOption& o : TextOptions)
         if (!std::strcmp(arg, o.Name))
             return true;
-    return !std::strcmp(arg, "--porcelain");
+    return !std::strcmp(arg, "--porcelain") || !std::strcmp(arg, "--root");
 }
 
 bool TakeTextOption(const TextOption& option, const char* text, ListOptions& options)
@@ -156,6 +158,13 @@ bool ParseListOptions(int argc, char** argv, ListOptions& options)
             }
         } else if (!std::strcmp(arg, "--porcelain")) {
             options.Porcelain = true;
+        } else if (!std::strcmp(arg, "--root")) {
+            if (i + 1 == last) {
+                std::fprintf(stderr, "stringslist: --root needs a KEY\n");
+                return false;
+            }
+            if (!ParseRegistryRoot(argv[++i], options.Root))
+                return false;
         } else if (std::strcmp(arg, "--") || i != last - 1) {
             std::fprintf(stderr, "stringslist: %s: options stand before the one FILE\n", arg);
             return false;
@@ -195,17 +204,18 @@ public:
     }
 };
 
-// The store's path of a file type's key, hive first.
-std::vector<std::string> TypeKeyPath(const std::string& name)
+// The path of a file type's key below root, hive first.
+std::vector<std::string> TypeKeyPath(const std::string& root, const std::string& name)
 {
-    return SplitRegPath(std::string("HKEY_CURRENT_USER\\") + ProgramRegistryRoot + "\\" + FileTypesPath + "\\" +
-                        name);
+    std::vector<std::string> path = TypesTablePath(root);
+    path.push_back(name);
+    return path;
 }
 
 // The one type of a run with --type or --rx, its mask taking every file name.
 bool TypeOfRun(const ListOptions& options, const RegFileDocument& store, RegFileKey& type)
 {
-    type.Path = TypeKeyPath(options.HasPattern ? "--rx" : options.TypeName);
+    type.Path = TypeKeyPath(options.Root, options.HasPattern ? "--rx" : options.TypeName);
     if (options.HasPattern) {
         type.Values = {{PatternValue, RegSz, options.Pattern}};
         if (options.HasPresentation)
@@ -230,6 +240,7 @@ bool TypeOfRun(const ListOptions& options, const RegFileDocument& store, RegFile
     return true;
 }
 
+#ifndef _WIN32
 // A throwaway store holding one type, lent to the plug-in for the run through
 // XDG_CONFIG_HOME: the user's store is never written, whatever the plug-in
 // does. The folder goes and the variable comes back when the run ends.
@@ -281,6 +292,18 @@ private:
     std::string folder_, savedHome_;
     bool hadHome_ = false;
 };
+#else
+// On Windows the plug-in reads the real registry: a type for one run would
+// have to be written there, so --type and --rx are left to the Linux program.
+class OneTypeStore {
+public:
+    bool Create(const RegFileKey&)
+    {
+        std::fprintf(stderr, "stringslist: --type and --rx work only in the Linux program\n");
+        return false;
+    }
+};
+#endif
 
 void RunStringsList(PluginLibrary& plugin, const ListOptions& options, ListHost& host)
 {
@@ -290,7 +313,7 @@ void RunStringsList(PluginLibrary& plugin, const ListOptions& options, ListHost&
     host.Editor.CursorColumn = 0;
     host.Editor.WindowHeight = options.Height;
     host.Choice = options.ChooseIndex;
-    plugin.SetStartupInfo(host.StartupInfo(ProgramRegistryRoot));
+    plugin.SetStartupInfo(host.StartupInfo(options.Root.c_str()));
     plugin.OpenPlugin(OPEN_FROM_EDITOR, 0);
     plugin.ClosePlugin(0);
 }
@@ -397,15 +420,15 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
         return 1;
     }
     // The plug-in reads a store it cannot parse as empty; say what is wrong instead.
-    RegFileDocument store;
-    if (!ReadRegistryStore(store, error)) {
+    RegFileDocument types;
+    if (!ReadRegistryTree(TypesTablePath(options.Root), types, error)) {
         std::fprintf(stderr, "stringslist: the file-type store cannot be read: %s\n", error.c_str());
         return 1;
     }
     OneTypeStore oneType;
     if (!options.TypeName.empty() || options.HasPattern) {
         RegFileKey type;
-        if (!TypeOfRun(options, store, type) || !oneType.Create(type))
+        if (!TypeOfRun(options, types, type) || !oneType.Create(type))
             return 1;
     }
     PluginLibrary plugin;
@@ -416,5 +439,6 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
         PrintPorcelain(host);
     else
         PrintHuman(host, options);
+    ExplainNoFileType(types, options.Root, options.File);
     return 0;
 }

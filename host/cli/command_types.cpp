@@ -1,12 +1,14 @@
-// stringslist types: the file types in the registry store, listed, exported,
+// stringslist types: the file types in the registry, listed, exported,
 // imported from .reg files, set and deleted. The types live where the plug-in
-// finds them: below HKEY_CURRENT_USER\<root>, root being this program's own. Every change is one read-modify-write of
-// the store, so an import lands whole or not at all.
+// finds them: below HKEY_CURRENT_USER\<root>, root being this program's own
+// unless --root names the host's. Every change is one read-modify-write of the
+// tree; in the store file an import lands whole or not at all.
 #include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <dirent.h>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -14,7 +16,7 @@
 
 #include "host/cli/commands.h"
 #include "platform/reg_file.h"
-#include "platform/registry_store.h"
+#include "platform/registry_tree.h"
 #include "settings/store_layout.h"
 
 namespace {
@@ -22,11 +24,12 @@ namespace {
 typedef std::vector<std::string> KeyPath;
 
 const char Usage[] =
-    "usage: stringslist types list\n"
-    "       stringslist types export [FILE]\n"
-    "       stringslist types import FILE\n"
-    "       stringslist types set NAME [--mask M] [--rx R] [--present P] [--flags F]\n"
-    "       stringslist types delete NAME\n";
+    "usage: stringslist types list [--root KEY]\n"
+    "       stringslist types export [--root KEY] [FILE]\n"
+    "       stringslist types import [--root KEY] FILE... | --shipped\n"
+    "       stringslist types set [--root KEY] NAME [--mask M] [--rx R] [--present P] [--flags F]\n"
+    "       stringslist types delete [--root KEY] NAME\n"
+    "KEY: the key below HKEY_CURRENT_USER under which the host keeps plug-in settings\n";
 
 // A registry path as its components.
 KeyPath SplitPath(const std::string& path)
@@ -39,13 +42,21 @@ KeyPath SplitPath(const std::string& path)
     return parts;
 }
 
-const KeyPath TablePath = [] {
-    KeyPath path = SplitPath(std::string("HKEY_CURRENT_USER\\") + ProgramRegistryRoot);
-    KeyPath table = SplitPath(FileTypesPath);
-    path.insert(path.end(), table.begin(), table.end());
-    return path;
-}();
+// The table's key below the root of this run (--root, or the program's own).
+KeyPath TablePath;
+std::string Root;
 const KeyPath TableTail = SplitPath(FileTypesPath);
+
+void UseRoot(const std::string& root)
+{
+    Root = root;
+    TablePath = TypesTablePath(root);
+}
+
+std::string Place()
+{
+    return TypesPlace(Root);
+}
 
 // The options of `types set`, each naming a value of a type's key.
 struct SetOption {
@@ -97,10 +108,10 @@ KeyPath TypePath(const std::string& name)
 
 bool IsBelow(const KeyPath& path, const KeyPath& top)
 {
-    return path.size() >= top.size() && std::equal(top.begin(), top.end(), path.begin(), SameRegName);
+    return IsRegPathAtOrBelow(path, top);
 }
 
-// The type keys of a store read by ReadRegistryStore, in enumeration order.
+// The type keys of a tree read by ReadRegistryTree, in enumeration order.
 std::vector<const RegFileKey*> TypeKeys(const RegFileDocument& document)
 {
     std::vector<const RegFileKey*> types;
@@ -132,16 +143,16 @@ const RegFileValue* FindValue(const RegFileKey& key, const char* name)
 bool ReadStore(RegFileDocument& document)
 {
     std::string error;
-    if (ReadRegistryStore(document, error))
+    if (ReadRegistryTree(TablePath, document, error))
         return true;
-    Fail("the registry store cannot be read: " + error);
+    Fail("the file types cannot be read: " + error);
     return false;
 }
 
-int ChangeStore(const RegistryStoreChange& change, const std::string& what)
+int ChangeStore(const RegistryTreeChange& change, const std::string& what)
 {
     std::string error;
-    LONG status = ChangeRegistryStore(change, error);
+    LONG status = ChangeRegistryTree(TablePath, change, error);
     if (status == ERROR_SUCCESS)
         return 0;
     return Fail("cannot " + what + ": " + (error.empty() ? "status " + std::to_string(status) : error));
@@ -203,11 +214,10 @@ int ListTypes()
         return 1;
     std::vector<const RegFileKey*> types = TypeKeys(document);
     if (types.empty()) {
-        std::printf("No file types in %s.\nImport some with: stringslist types import FILE.reg\n",
-                    RegistryStorePath().c_str());
+        std::printf("No file types in %s.\n%s", Place().c_str(), ImportAdvice(Root).c_str());
         return 0;
     }
-    std::printf("File types in %s, in the order the plug-in tries them:\n", RegistryStorePath().c_str());
+    std::printf("File types in %s, in the order the plug-in tries them:\n", Place().c_str());
     for (const RegFileKey* key : types) {
         const std::string& name = key->Path.back();
         std::printf("\n%s", Printable(name).c_str());
@@ -290,11 +300,9 @@ std::vector<RegFileKey> ImportedTypes(const RegFileDocument& document, size_t& i
     return types;
 }
 
-void PrintImported(const std::vector<RegFileKey>& types, size_t ignored, const char* file)
+void WarnImported(const std::vector<RegFileKey>& types, size_t ignored, const std::string& file)
 {
-    std::string names;
     for (const RegFileKey& type : types) {
-        names += (names.empty() ? "" : ", ") + Printable(type.Path.back());
         if (type.Path.back().size() >= TYPE_NAME_SIZE)
             std::fprintf(stderr, "stringslist: warning: the type name %s has %d characters or more; "
                                  "the plug-in skips it\n", Printable(type.Path.back()).c_str(), TYPE_NAME_SIZE);
@@ -307,24 +315,71 @@ void PrintImported(const std::vector<RegFileKey>& types, size_t ignored, const c
     }
     if (ignored)
         std::fprintf(stderr, "stringslist: %s: %zu keys with values but not of the form "
-                             "...\\%s\\NAME were left out\n", file, ignored, FileTypesPath);
-    std::printf("Imported %zu file type%s into %s: %s\n", types.size(), types.size() == 1 ? "" : "s",
-                RegistryStorePath().c_str(), names.c_str());
+                             "...\\%s\\NAME were left out\n", file.c_str(), ignored, FileTypesPath);
 }
 
-int ImportTypes(const char* file)
+// Adds the types of one .reg file to those to import; a later file's type
+// replaces an earlier one's of the same name.
+bool ReadImportFile(const std::string& file, std::vector<RegFileKey>& types)
 {
     std::string bytes, error;
-    if (!ReadWholeFile(file, bytes))
-        return Fail(std::string("cannot read ") + file + ": " + std::strerror(errno));
+    if (!ReadWholeFile(file.c_str(), bytes))
+        return Fail("cannot read " + file + ": " + std::strerror(errno)), false;
     RegFileDocument document;
     if (!ParseRegFile(bytes, file, RegFileLenient, document, error))
-        return Fail(error);
+        return Fail(error), false;
     size_t ignored = 0;
-    std::vector<RegFileKey> types = ImportedTypes(document, ignored);
-    if (types.empty())
-        return Fail(std::string(file) + ": no file types in it: expected keys ending in \\" + FileTypesPath +
-                    "\\NAME");
+    std::vector<RegFileKey> found = ImportedTypes(document, ignored);
+    if (found.empty())
+        return Fail(file + ": no file types in it: expected keys ending in \\" + FileTypesPath + "\\NAME"), false;
+    WarnImported(found, ignored, file);
+    for (const RegFileKey& type : found) {
+        types.erase(std::remove_if(types.begin(), types.end(),
+                                   [&](const RegFileKey& t) { return SameRegName(t.Path.back(), type.Path.back()); }),
+                    types.end());
+        types.push_back(type);
+    }
+    return true;
+}
+
+// The .reg files of a folder, sorted; false when there are none.
+bool RegFilesIn(const std::string& folder, std::vector<std::string>& files)
+{
+    files.clear();
+    DIR* dir = opendir(folder.c_str());
+    if (!dir)
+        return false;
+    while (const dirent* entry = readdir(dir)) {
+        std::string name = entry->d_name;
+        if (name.size() > 4 && name.compare(name.size() - 4, 4, ".reg") == 0)
+            files.push_back(folder + "/" + name);
+    }
+    closedir(dir);
+    std::sort(files.begin(), files.end());
+    return !files.empty();
+}
+
+// The shipped types: beside the program (the Windows bundle), in the share
+// folder of an installation, or in the source tree the program was built from.
+bool ShippedTypeFiles(std::vector<std::string>& files, std::string& folder, std::string& searched)
+{
+    std::string dir = ProgramDirectory();
+    for (const std::string& candidate : {dir + "/filetypes", dir + "/../share/stringslist/filetypes",
+                                      std::string(STRINGSLIST_SOURCE_DIR "/filetypes")}) {
+        if (RegFilesIn(candidate, files))
+            return (folder = candidate), true;
+        searched += (searched.empty() ? "" : ", ") + candidate;
+    }
+    return false;
+}
+
+// Every file is read before anything is written: one bad file imports nothing.
+int ImportTypes(const std::vector<std::string>& files, const std::string& from = "")
+{
+    std::vector<RegFileKey> types;
+    for (const std::string& file : files)
+        if (!ReadImportFile(file, types))
+            return 1;
     int status = ChangeStore(
         [&](RegFileDocument& store, bool& changed) -> LONG {
             for (const RegFileKey& type : types) {
@@ -335,9 +390,23 @@ int ImportTypes(const char* file)
             return ERROR_SUCCESS;
         },
         "import the file types");
-    if (status == 0)
-        PrintImported(types, ignored, file);
-    return status;
+    if (status != 0)
+        return status;
+    std::string names;
+    for (const RegFileKey& type : types)
+        names += (names.empty() ? "" : ", ") + Printable(type.Path.back());
+    std::printf("Imported %zu file type%s%s into %s: %s\n", types.size(), types.size() == 1 ? "" : "s",
+                from.empty() ? "" : (" from " + from).c_str(), Place().c_str(), names.c_str());
+    return 0;
+}
+
+int ImportShippedTypes()
+{
+    std::string folder, searched;
+    std::vector<std::string> files;
+    if (!ShippedTypeFiles(files, folder, searched))
+        return Fail("cannot find the shipped file types: no .reg files in " + searched);
+    return ImportTypes(files, folder);
 }
 
 // ---- types set and delete ---------------------------------------------
@@ -430,6 +499,36 @@ int DeleteType(const std::string& name)
     return status;
 }
 
+// The usage line of one subcommand.
+std::string UsageOf(const std::string& command)
+{
+    size_t at = std::string(Usage).find("types " + command);
+    size_t end = std::string(Usage).find('\n', at);
+    return at == std::string::npos ? Usage : "usage: stringslist " + std::string(Usage).substr(at, end - at + 1);
+}
+
+int RunSubcommand(const std::string& command, std::vector<char*> args)
+{
+    size_t n = args.size();
+    if (command == "list" && n == 0)
+        return ListTypes();
+    if (command == "export" && n <= 1)
+        return ExportTypes(n == 1 ? args[0] : nullptr);
+    if (command == "import" && n == 1 && !std::strcmp(args[0], "--shipped"))
+        return ImportShippedTypes();
+    if (command == "import" && n >= 1)
+        return ImportTypes(std::vector<std::string>(args.begin(), args.end()));
+    if (command == "set" && n >= 1)
+        return SetType(args[0], int(n - 1), args.data() + 1);
+    if (command == "delete" && n == 1)
+        return CheckTypeName(args[0], false) ? DeleteType(args[0]) : 1;
+    std::string what = command == "import" ? "types import needs FILE... or --shipped"
+                       : command == "set" || command == "delete" ? "types " + command + " needs a NAME"
+                                                                  : "types " + command + ": wrong arguments";
+    std::fprintf(stderr, "stringslist: %s\n%s", what.c_str(), UsageOf(command).c_str());
+    return 2;
+}
+
 }  // namespace
 
 bool ParseTypeFlags(const char* text, std::string& data)
@@ -452,22 +551,68 @@ bool CheckTypeText(const char* option, const std::string& text)
     return false;
 }
 
+KeyPath TypesTablePath(const std::string& root)
+{
+    KeyPath path = SplitPath(std::string("HKEY_CURRENT_USER\\") + root);
+    path.insert(path.end(), TableTail.begin(), TableTail.end());
+    return path;
+}
+
+std::string TypesPlace(const std::string& root)
+{
+    std::string place = RegistryTreePlace(TypesTablePath(root));
+#ifndef _WIN32
+    if (root != ProgramRegistryRoot)
+        place += " under HKEY_CURRENT_USER\\" + root;
+#endif
+    return place;
+}
+
+std::string ImportAdvice(const std::string& root)
+{
+    std::string option = root == ProgramRegistryRoot ? "" : "--root \"" + root + "\" ";
+    return "Import the shipped ones with: stringslist types import " + option + "--shipped\n";
+}
+
+bool ParseRegistryRoot(const std::string& text, std::string& root)
+{
+    root = text;
+    // A path copied from a registry editor may name the hive too.
+    for (const char* hive : {"HKEY_CURRENT_USER\\", "HKCU\\"})
+        if (root.size() >= std::strlen(hive) && SameRegName(root.substr(0, std::strlen(hive)), hive))
+            root.erase(0, std::strlen(hive));
+    while (!root.empty() && root.back() == '\\')
+        root.pop_back();
+    KeyPath path = SplitPath(root);
+    bool ok = !root.empty() && std::none_of(path.begin(), path.end(), [](const std::string& name) {
+        return name.empty() || name.size() > 255 || name.find_first_of("\r\n") != std::string::npos;
+    });
+    if (!ok)
+        std::fprintf(stderr, "stringslist: --root needs a key below HKEY_CURRENT_USER, such as "
+                             "\"Software\\Host\\Plugins\", not \"%s\"\n", Printable(text).c_str());
+    return ok;
+}
+
 int RunTypesCommand(const ProgramOptions&, int argc, char** argv)
 {
-    std::string command = argc > 0 ? argv[0] : "";
-    if (command == "list" && argc == 1)
-        return ListTypes();
-    if (command == "export" && argc <= 2)
-        return ExportTypes(argc == 2 ? argv[1] : nullptr);
-    if (command == "import" && argc == 2)
-        return ImportTypes(argv[1]);
-    if (command == "set" && argc >= 2)
-        return SetType(argv[1], argc - 2, argv + 2);
-    if (command == "delete" && argc == 2)
-        return CheckTypeName(argv[1], false) ? DeleteType(argv[1]) : 1;
+    std::vector<char*> args(argv, argv + argc);
+    std::string root = ProgramRegistryRoot;
+    // --root KEY stands just before or just after the subcommand.
+    for (size_t at : {size_t(0), size_t(1)})
+        if (args.size() > at + 1 && !std::strcmp(args[at], "--root")) {
+            if (!ParseRegistryRoot(args[at + 1], root))
+                return 2;
+            args.erase(args.begin() + long(at), args.begin() + long(at) + 2);
+            break;
+        }
+    UseRoot(root);
+    std::string command = args.empty() ? "" : args[0];
     if (command == "--help" || command == "-h") {
         std::printf("%s", Usage);
         return 0;
     }
+    for (const char* known : {"list", "export", "import", "set", "delete"})
+        if (command == known)
+            return RunSubcommand(command, std::vector<char*>(args.begin() + 1, args.end()));
     return UsageError(command.empty() ? "types needs a subcommand" : "unknown subcommand: types " + command);
 }

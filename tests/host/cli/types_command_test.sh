@@ -101,6 +101,21 @@ grep -q 'RX        ^(\\w+)' out && fail "the imported C kept a value of the old 
 [ "$(type_names | tr '\n' ' ')" = "C Make Py " ] || fail "names after merge: $(type_names | tr '\n' ' ')"
 grep -q '"RX"=""' "$store" && fail "an empty text was stored"
 
+# --- --root: types of another root, apart from this program's; several files at once, or none
+run 0 export
+cp out own.reg
+run 0 import --root 'HKEY_CURRENT_USER\Software\Host\Plugins' other.reg saved.reg
+contains out "Imported 3 file types into $store under HKEY_CURRENT_USER\Software\Host\Plugins: Py, C, Make"
+run 0 --root 'Software\Host\Plugins' export
+contains out '[HKEY_CURRENT_USER\Software\Host\Plugins\RegExp\FileTypes\Py]'
+grep -qF '\stringslist\' out && fail "an export under a root holds the program's own types"
+run 0 export
+cmp -s out own.reg || fail "an import under a root changed the program's own types"
+run 1 import --root 'Software\Host\Other' other.reg missing.reg
+run 0 list --root 'Software\Host\Other'
+contains out "No file types"
+run 2 list --root '\'
+
 # --- version 5.00 in UTF-16 LE with a byte-order mark, CRLF line ends
 {
     printf '\xff\xfe'

@@ -20,7 +20,7 @@ refuses "needs a terminal" edit ok.c
 refuses "needs a terminal" ok.c
 refuses "cannot read missing.c: No such file or directory" edit missing.c
 refuses "is a directory" edit "$WORK"
-refuses "unknown command" missing.c
+refuses "missing.c: no such file, nor a command" missing.c
 refuses "usage: stringslist edit FILE" edit ok.c extra
 if [ "$(id -u)" != 0 ]; then
     printf 'secret\n' >locked.c && chmod 000 locked.c

@@ -1,0 +1,71 @@
+#!/bin/bash
+# What the program says when it is asked for help or used wrongly: a missing
+# FILE, help and --version, types set without a name, info in words, and the
+# line that says why list found no type for a file. Runs in a store of its own.
+set -u
+program=$1
+version=$2
+dir=$(mktemp -d)
+trap 'rm -rf "$dir"' EXIT
+export XDG_CONFIG_HOME=$dir/config
+cd "$dir" || exit 1
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# run EXPECTED-STATUS ARGS...: output in out, errors in err.
+run() {
+    local status=$1
+    shift
+    "$program" "$@" > out 2> err
+    local got=$?
+    [ "$got" = "$status" ] || { fail "$* answered $got, wanted $status"; cat out err; }
+}
+
+# contains FILE TEXT
+contains() {
+    grep -qF -- "$2" "$1" || { fail "$1 lacks: $2"; cat "$1"; }
+}
+
+run 1 nosuch.c
+contains err "nosuch.c: no such file, nor a command"
+run 2 nosuch.c more
+contains err "unknown command nosuch.c"
+
+run 0 help
+contains out "types list|export|import|set|delete"
+run 0 --version
+[ "$(cat out)" = "stringslist $version" ] || fail "--version says: $(cat out)"
+
+run 2 types set
+contains err "types set needs a NAME"
+contains err "usage: stringslist types set [--root KEY] NAME"
+run 2 types import
+contains err "types import needs FILE... or --shipped"
+
+run 0 info
+contains out 'in the host'"'"'s plug-in menu: "Strings list"'
+contains out "flags 14: the host's bits 2, 4 and 8"
+
+# No type for the file: the plug-in's own message on standard output, the
+# reason on standard error; first with an empty store, then with one type.
+printf 'int main(void)\n{\n}\n' > a.c
+run 0 list --porcelain a.c
+contains out "No functions were found."
+contains err "there are no file types in $XDG_CONFIG_HOME/stringslist/registry.reg"
+contains err "stringslist types import --shipped"
+run 0 list --root 'HKEY_CURRENT_USER\Software\Host\Plugins' a.c
+contains err 'under HKEY_CURRENT_USER\Software\Host\Plugins. Import the shipped ones with: stringslist types import --root "Software\Host\Plugins" --shipped'
+
+run 0 types set Python --mask '\.py$' --rx '^def (\w+)'
+run 0 list a.c
+contains err "no file type's mask is found in a.c; $XDG_CONFIG_HOME/stringslist/registry.reg holds 1 file type"
+cp a.c a.py
+run 0 list a.py
+[ -s err ] && fail "a file with a type got a reason: $(cat err)"
+
+[ "$failures" = 0 ] && echo "all message checks passed"
+exit $((failures > 0))

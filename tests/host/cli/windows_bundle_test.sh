@@ -1,0 +1,79 @@
+#!/bin/bash
+# The Windows bundle as a user gets it: the zip holds exactly the stripped DLL
+# with its version resource, stringslist.exe, the shipped types and a CRLF
+# README.txt. Unpacked, under Wine against its real registry, the program
+# imports the shipped types under a root and lists a real C file byte for byte
+# as the Linux program does; a .reg exported by the Linux program and imported
+# with Wine's regedit reaches the DLL the same way.
+set -u
+dist=$1 version=$2 native=$3 source=$4 prefix=$5
+dir=$(mktemp -d)
+root="Software\\stringslist-test-$$"
+trap 'wine reg delete "HKCU\\$root" /f >/dev/null 2>&1; wine reg delete "HKCU\\$root-regedit" /f >/dev/null 2>&1;
+      rm -rf "$dir"' EXIT
+export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
+failures=0
+
+fail() {
+    echo "FAIL: $*"
+    failures=$((failures + 1))
+}
+
+# --- what the zip holds
+name=stringslist-$version-win32
+zip=$dist/$name.zip
+[ -f "$zip" ] || { echo "FAIL: no bundle $zip"; exit 1; }
+expected=$( (printf '%s\n' "$name/" "$name/README.txt" "$name/filetypes/" "$name/stringslist.dll" \
+    "$name/stringslist.exe"; cd "$source" && ls filetypes/*.reg | sed "s#^#$name/#") | sort)
+got=$(cmake -E tar tf "$zip" | sort)
+[ "$got" = "$expected" ] || { fail "the zip holds:"; diff <(echo "$expected") <(echo "$got"); }
+cd "$dir" && cmake -E tar xf "$zip" || exit 1
+bundle=$dir/$name
+lines=$(wc -l < "$bundle/README.txt")
+[ "$lines" -gt 10 ] && [ "$(grep -c $'\r$' "$bundle/README.txt")" = "$lines" ] || fail "README.txt is not CRLF throughout"
+grep -qF "types import --root" "$bundle/README.txt" || fail "README.txt does not say how to import"
+tr -d '\0' < "$bundle/stringslist.dll" | grep -qaF "FileVersion$version" || fail "the DLL has no file version $version"
+tr -d '\0' < "$bundle/stringslist.dll" | grep -qaF "ProductNamestringslist" || fail "the DLL has no product name"
+for f in stringslist.dll stringslist.exe; do
+    i686-w64-mingw32-objdump -t "$bundle/$f" | grep -qx 'no symbols' || fail "$f is not stripped"
+done
+
+exe() { wine "$bundle/stringslist.exe" "$@"; }
+[ "$(exe --version)" = "stringslist $version" ] || fail "stringslist.exe --version says: $(exe --version)"
+
+# --- the same list as the Linux program, from a store filled the same way
+cp /usr/include/stdio.h stdio.h
+export XDG_CONFIG_HOME=$dir/config
+"$native" types import --root "$root" --shipped > /dev/null || fail "the Linux import failed"
+"$native" list --porcelain --cursor 300 --root "$root" stdio.h > linux.out || fail "the Linux list failed"
+grep -q '^item' linux.out || fail "the Linux list is empty"
+
+exe types import --root "$root" --shipped > out 2> err || { fail "stringslist.exe types import"; cat out err; }
+grep -qF "into HKEY_CURRENT_USER\\$root\\RegExp\\FileTypes" out || { fail "import says:"; cat out; }
+exe list --porcelain --cursor 300 --root "$root" stdio.h > windows.out 2> err || { fail "stringslist.exe list"; cat err; }
+cmp linux.out windows.out || { fail "stringslist.exe list differs from Linux"; diff linux.out windows.out | head; }
+
+# --- the real registry read back, changed and read again, as the store file is
+# (Wine keeps a key's values in name order, so the exports differ in order; the lists do not.)
+exe types list --root "$root" | sed 1d > windows.list
+"$native" types list --root "$root" | sed 1d > linux.list
+cmp linux.list windows.list || { fail "the lists differ"; diff linux.list windows.list | head; }
+grep -q '^C$' linux.list || fail "no type C was imported"
+exe types delete --root "$root" c++ > /dev/null && exe types set --root "$root" C --flags 0 --present '' > /dev/null ||
+    fail "stringslist.exe types delete or set"
+"$native" types delete --root "$root" c++ > /dev/null && "$native" types set --root "$root" C --flags 0 --present '' > /dev/null
+exe types list --root "$root" | sed 1d > windows.list
+"$native" types list --root "$root" | sed 1d > linux.list
+cmp linux.list windows.list || { fail "the changed lists differ"; diff linux.list windows.list | head; }
+grep -q '^C++$' linux.list && fail "the type C++ was not deleted"
+
+# --- an export for another root, imported with regedit, read by the DLL
+"$native" types import --root "$root-regedit" --shipped > /dev/null || fail "the Linux import under a root failed"
+"$native" types export --root "$root-regedit" exported.reg > /dev/null || fail "the Linux export failed"
+grep -qF "[HKEY_CURRENT_USER\\$root-regedit\\RegExp\\FileTypes\\C]" exported.reg || fail "the export names another root"
+wine regedit /s exported.reg || fail "regedit could not import the export"
+exe list --porcelain --cursor 300 --root "$root-regedit" stdio.h > regedit.out 2> err || fail "list after regedit"
+cmp linux.out regedit.out || { fail "the regedit import lists differently"; diff linux.out regedit.out | head; }
+
+[ "$failures" = 0 ] && echo "the bundle works under Wine"
+exit $((failures > 0))
