@@ -3,20 +3,15 @@
 # functions it declares, so prototypes count. Types count where they are named:
 # `struct x {`, `class X`, `namespace n`, and the `} name;` that closes an
 # anonymous typedef. Macros count when they take arguments.
+import os
 import re
 
 
-def keep(tag, path, lines):
-    text = lines[tag.line - 1]
-    if tag.kind == "prototype":
-        return path.endswith(".h")
-    if tag.kind in ("struct", "union", "enum", "class", "namespace"):
-        return not tag.name.startswith("__anon")
-    if tag.kind == "typedef":
-        return text.startswith("}")
-    if tag.kind == "macro":
-        return tag.signature not in ("", "-")
-    return tag.kind == "function"
+# The same rule as C's, prototypes counting since every file here is a header.
+C_ROW = {"__file__": os.path.join(os.path.dirname(__file__), "c.py")}
+with open(C_ROW["__file__"]) as f:
+    exec(compile(f.read(), C_ROW["__file__"], "exec"), C_ROW)
+keep = C_ROW["keep"]
 
 
 ROW = {

@@ -1,7 +1,8 @@
 # C: C sources (glibc's, the Go runtime's, documentation examples). In a source
 # file only definitions count, not prototypes. Types count where they are named:
 # `struct x {` and the `} name;` that closes an anonymous typedef. Macros count
-# when they take arguments.
+# when they take arguments. The C header row reuses keep(); class and namespace
+# come only from the C++ parser it reads headers with.
 import re
 
 
@@ -9,7 +10,7 @@ def keep(tag, path, lines):
     text = lines[tag.line - 1]
     if tag.kind == "prototype":
         return path.endswith(".h")
-    if tag.kind in ("struct", "union", "enum"):
+    if tag.kind in ("struct", "union", "enum", "class", "namespace"):
         return not tag.name.startswith("__anon")
     if tag.kind == "typedef":
         return text.startswith("}")
