@@ -78,6 +78,58 @@ void AddMembers(const Step& step, unsigned mode, uint64_t bit, uint64_t* mask)
     }
 }
 
+// Positions numbered anew in the order a walk meets them, depth first, so
+// that most links go to the same position or to one of the next few.
+class Renumbering {
+public:
+    explicit Renumbering(const BitNfa& nfa, int count) : nfa_(nfa)
+    {
+        for (int i = 0; i < MostPositions; i++)
+            number_[i] = -1;
+        Visit(nfa.firstAtStart | nfa.firstLater);
+        for (int i = 0; i < count; i++)
+            Visit(uint64_t(1) << i);
+    }
+    uint64_t operator()(uint64_t positions) const
+    {
+        uint64_t renumbered = 0;
+        for (; positions; positions &= positions - 1)
+            renumbered |= uint64_t(1) << number_[__builtin_ctzll(positions)];
+        return renumbered;
+    }
+    int Of(int position) const { return number_[position]; }
+
+private:
+    void Visit(uint64_t positions)
+    {
+        for (; positions; positions &= positions - 1) {
+            int p = __builtin_ctzll(positions);
+            if (number_[p] >= 0)
+                continue;
+            number_[p] = next_++;
+            Visit(nfa_.follow[p]);
+        }
+    }
+    const BitNfa& nfa_;
+    int number_[MostPositions];
+    int next_ = 0;
+};
+
+void Renumber(BitNfa& nfa, int count)
+{
+    Renumbering to(nfa, count);
+    uint64_t follow[MostPositions] = {};
+    for (int i = 0; i < count; i++)
+        follow[to.Of(i)] = to(nfa.follow[i]);
+    for (int i = 0; i < count; i++)
+        nfa.follow[i] = follow[i];
+    for (uint64_t* set : {&nfa.firstAtStart, &nfa.firstLater, &nfa.accepts, &nfa.acceptsAtEnd, &nfa.sinks})
+        *set = to(*set);
+    for (auto& masks : nfa.masks)
+        for (uint64_t& mask : masks)
+            mask = to(mask);
+}
+
 }  // namespace
 
 void BuildBitNfa(const Program& program, BitNfa& nfa)
@@ -126,6 +178,19 @@ void BuildBitNfa(const Program& program, BitNfa& nfa)
     }
     if (!b.fits)
         return;
+    Renumber(nfa, count);
+    for (int i = 0; i < count; i++) {
+        uint64_t links = nfa.follow[i];
+        for (int k = 0; k <= 3 && i + k < count; k++) {
+            uint64_t to = uint64_t(1) << (i + k);
+            if (!(links & to))
+                continue;
+            links &= ~to;
+            (k ? nfa.ahead[k - 1] : nfa.stays) |= uint64_t(1) << i;
+        }
+        nfa.rest[i] = links;
+        nfa.irregular |= links ? uint64_t(1) << i : 0;
+    }
 
     nfa.usable = true;
     nfa.anchored = program.anchored;
@@ -144,22 +209,23 @@ bool CanMatch(const BitNfa& nfa, const uint8_t* s, int from, int end, unsigned m
     // Unanchored: a match may also begin at any later position, empty at the end included.
     if (!nfa.anchored && (nfa.acceptLater || nfa.endLater))
         return true;
+    if (from == end)
+        return false;
     const uint64_t* mask = nfa.masks[mode & 1];
+    const uint64_t restart = nfa.anchored ? 0 : nfa.firstLater;
+    // Accept reached, or the rest of the line goes into a repetition whose end is Accept.
+    const uint64_t done = nfa.accepts | nfa.sinks;
     uint64_t here = atStart ? nfa.firstAtStart : nfa.firstLater;
-    for (int q = from; q < end; q++) {
+    for (int q = from; q < end - 1; q++) {
         uint64_t took = here & mask[s[q]];
-        if (took & nfa.accepts)
+        if (took & done)
             return true;
-        if (q + 1 == end && (took & nfa.acceptsAtEnd))
-            return true;
-        // The rest of the line goes into such a repetition, and its end is Accept.
-        if (took & nfa.sinks)
-            return true;
-        here = nfa.anchored ? 0 : nfa.firstLater;
-        for (; took; took &= took - 1)
-            here |= nfa.follow[__builtin_ctzll(took)];
+        here = restart | (took & nfa.stays) | (took & nfa.ahead[0]) << 1 | (took & nfa.ahead[1]) << 2 |
+               (took & nfa.ahead[2]) << 3;
+        for (uint64_t odd = took & nfa.irregular; odd; odd &= odd - 1)
+            here |= nfa.rest[__builtin_ctzll(odd)];
         if (!here)
             return false;
     }
-    return false;
+    return (here & mask[s[end - 1]] & (done | nfa.acceptsAtEnd)) != 0;
 }

@@ -29,6 +29,11 @@ struct BitNfa {
     uint64_t acceptsAtEnd = 0;  // ... or once the line has ended
     uint64_t sinks = 0;         // repetitions of every character after which the line's end is Accept
     uint64_t follow[64] = {};   // where the walk can stand after consuming at position i
+    // The same links as shifts, as most go from a position to itself or to one
+    // near it: from i in `stays` to i, from i in `ahead[k]` to i + k + 1, from i
+    // in `back` to i - 1, and from i in `irregular` to the positions `rest[i]`.
+    uint64_t stays = 0, ahead[3] = {}, back = 0, irregular = 0;
+    uint64_t rest[64] = {};
     uint64_t masks[2][256] = {};  // per case mode and character, the positions that take it
 };
 
