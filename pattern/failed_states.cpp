@@ -51,6 +51,8 @@ void FailedStates::Reserve(int choices, int length)
 
 int FailedStates::FirstFailedAfter(int slot, int from, int to, unsigned mode)
 {
+    if (!dirty_ && !used_)
+        return to + 1;  // nothing has failed yet: the common first pass
     if (!useDense_) {
         for (int k = from + 1; k <= to; k++)
             if (Has(slot, k, mode, 0))

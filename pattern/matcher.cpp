@@ -531,6 +531,8 @@ bool Holds(const uint8_t* s, int32_t n, const std::string& r)
     const uint8_t* end = s + n;
     const uint8_t* at = s;
     size_t length = r.size();
+    if (length == 1)
+        return memchr(s, static_cast<uint8_t>(r[0]), n) != nullptr;
     while (static_cast<size_t>(end - at) >= length) {
         at = static_cast<const uint8_t*>(memchr(at, static_cast<uint8_t>(r[0]), end - at - length + 1));
         if (!at)
