@@ -5,6 +5,7 @@
 #include <cerrno>
 #include <cstring>
 #include <fstream>
+#include <stdexcept>
 
 namespace {
 
@@ -33,7 +34,8 @@ bool ReadBytes(std::ifstream& in, std::string& bytes)
         if (!in)
             break;
         // One byte beyond the size, so that the read meets the end; a pipe, or a file that grew, doubles.
-        bool sized = size >= 0 && used < static_cast<size_t>(size) + 1;
+        bool sized = size >= 0 && static_cast<unsigned long long>(size) < bytes.max_size() &&
+                     used < static_cast<size_t>(size) + 1;
         bytes.resize(sized ? static_cast<size_t>(size) + 1 : bytes.size() * 2);
     }
     bytes.resize(used);
@@ -90,11 +92,22 @@ bool TextLines::Read(const std::string& path, std::string& error)
     Bytes.clear();
     Starts.assign(1, 0);
     std::ifstream in(path, std::ios::binary);
-    if (!in || !ReadBytes(in, Bytes)) {
-        error = "cannot read " + path + ": " + std::strerror(errno);
-        Bytes.clear();
-        return false;
+    try {
+        if (in && ReadBytes(in, Bytes)) {
+            Index();
+            return true;
+        }
+    } catch (const std::exception&) {  // no room for the block or its line starts
+        errno = ENOMEM;
     }
+    error = "cannot read " + path + ": " + std::strerror(errno);
+    std::string().swap(Bytes);
+    std::vector<size_t>{0}.swap(Starts);
+    return false;
+}
+
+void TextLines::Index()
+{
     // A last line without LF gets the NUL its line end would have given it.
     if (!Bytes.empty() && Bytes.back() != '\n')
         Bytes += '\0';
@@ -111,5 +124,4 @@ bool TextLines::Read(const std::string& path, std::string& error)
         start = stop + 1;
         Starts.push_back(start);
     }
-    return true;
 }

@@ -52,6 +52,8 @@ public:
 
 private:
     void Replace(size_t n, std::string_view line);
+    // Turns the line ends of the bytes read into NULs and notes where lines start.
+    void Index();
 
     // Each line's bytes, then a NUL where its line end was. A line whose CR
     // was dropped keeps its LF after that NUL: the one mark that tells it from
