@@ -9,7 +9,8 @@
 //
 // Counters: lines/s (items_per_second), peak memory of each whole command
 // (peak_kib), and the plug-in's heap allocations per listed item, counted
-// with a host that allocates nothing itself.
+// with a host that allocates nothing itself. Last, the command beside `grep -c -P`
+// on each case, side by side: processor time and peak memory, with the ratios.
 #include <benchmark/benchmark.h>
 
 #include <glob.h>
@@ -29,6 +30,7 @@
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <map>
 #include <string>
 #include <vector>
 
@@ -370,20 +372,50 @@ ChildRun RunTraced(std::vector<std::string> argv)
     return run;
 }
 
+// What each whole command took, by benchmark name, for the comparison printed at the end.
+struct CommandFigures {
+    double Seconds = 0;  // a run's mean processor time
+    long PeakKib = 0;
+};
+std::map<std::string, CommandFigures> Figures;
+
 // Timed by the program's own processor time, so that the other work on the
 // machine weighs less than in wall time.
-void BM_Command(benchmark::State& state, std::vector<std::string> argv, size_t lines)
+void BM_Command(benchmark::State& state, std::string name, std::vector<std::string> argv, size_t lines)
 {
     long peak = 0;
+    double seconds = 0;
     for (auto _ : state) {
         ChildRun run = RunTraced(argv);
         peak = std::max(peak, run.PeakKib);
+        seconds += run.Seconds;
         state.SetIterationTime(run.Seconds);
         if (!WIFEXITED(run.Status) || WEXITSTATUS(run.Status) > 1)
             state.SkipWithError(("failed: " + argv[0]).c_str());
     }
     state.SetItemsProcessed(static_cast<int64_t>(state.iterations() * lines));
     state.counters["peak_kib"] = static_cast<double>(peak);
+    if (state.iterations() > 0)
+        Figures[name] = {seconds / static_cast<double>(state.iterations()), peak};
+}
+
+// The strings-list command beside `grep -c -P` on each file: processor time
+// and peak memory of the whole process, and their ratios.
+void PrintCommandComparison()
+{
+    std::printf("\nstringslist list against grep -c -P, whole process (processor time, peak memory):\n");
+    for (const Case& c : Cases) {
+        auto list = Figures.find(std::string("Command/stringslist-list/") + c.Name);
+        auto grep = Figures.find(std::string("Command/grep-c-P/") + c.Name);
+        if (list == Figures.end() || grep == Figures.end())
+            continue;
+        double fileMib = static_cast<double>(std::filesystem::file_size(c.Path)) / (1 << 20);
+        const CommandFigures &l = list->second, &g = grep->second;
+        std::printf("  %-12s %zu lines, %.1f MiB: list %.0f ms, %.1f MiB peak; grep %.0f ms, %.1f MiB peak; "
+                    "time %.2fx grep, list's peak %.2fx the file\n",
+                    c.Name, c.Text.size(), fileMib, l.Seconds * 1e3, l.PeakKib / 1024.0, g.Seconds * 1e3,
+                    g.PeakKib / 1024.0, g.Seconds > 0 ? l.Seconds / g.Seconds : 0, l.PeakKib / 1024.0 / fileMib);
+    }
 }
 
 std::string ProgramDirectory()
@@ -393,6 +425,12 @@ std::string ProgramDirectory()
     path[n > 0 ? n : 0] = '\0';
     char* slash = std::strrchr(path, '/');
     return slash ? std::string(path, slash) : ".";
+}
+
+void RegisterCommand(const std::string& name, std::vector<std::string> argv, size_t lines)
+{
+    benchmark::RegisterBenchmark(name.c_str(), BM_Command, name, argv, lines)
+        ->Unit(benchmark::kMillisecond)->UseManualTime();
 }
 
 void RegisterCase(Case& c)
@@ -414,15 +452,9 @@ void RegisterCase(Case& c)
     benchmark::RegisterBenchmark(("BareScan/" + n).c_str(), BM_BareScan, &c, scanned)->Unit(benchmark::kMillisecond);
     benchmark::RegisterBenchmark(("Allocations/" + n).c_str(), BM_Allocations, &c, scanned, items)->Iterations(1);
     std::string program = ProgramDirectory() + "/stringslist";
-    benchmark::RegisterBenchmark(("Command/stringslist-list/" + n).c_str(), BM_Command,
-                                 std::vector<std::string>{program, "list", "--porcelain", c.Path}, c.Text.size())
-        ->Unit(benchmark::kMillisecond)->UseManualTime();
-    benchmark::RegisterBenchmark(("Command/grep-c-P/" + n).c_str(), BM_Command,
-                                 std::vector<std::string>{"grep", "-c", "-P", c.Pcre, c.Path}, c.Text.size())
-        ->Unit(benchmark::kMillisecond)->UseManualTime();
-    benchmark::RegisterBenchmark(("Command/ctags-x/" + n).c_str(), BM_Command,
-                                 std::vector<std::string>{"ctags", "-x", c.Path}, c.Text.size())
-        ->Unit(benchmark::kMillisecond)->UseManualTime();
+    RegisterCommand("Command/stringslist-list/" + n, {program, "list", "--porcelain", c.Path}, c.Text.size());
+    RegisterCommand("Command/grep-c-P/" + n, {"grep", "-c", "-P", c.Pcre, c.Path}, c.Text.size());
+    RegisterCommand("Command/ctags-x/" + n, {"ctags", "-x", c.Path}, c.Text.size());
 }
 
 }  // namespace
@@ -453,6 +485,7 @@ int main(int argc, char** argv)
     }
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
+    PrintCommandComparison();
     benchmark::Shutdown();
     return std::system(("rm -rf '" + Directory + "'").c_str()) == 0 ? 0 : 1;
 }

@@ -196,9 +196,9 @@ public:
         if (command != EDITOR_GET_LINE)
             return ScriptedHost::EditorControl(command, record);
         auto* line = static_cast<EditorLineRecord*>(record);
-        const std::vector<std::string>& lines = Editor.Lines;
+        const TextLines& lines = Editor.Lines;
         bool inside = line->LineNumber >= 0 && line->LineNumber < static_cast<int>(lines.size());
-        line->Text = inside ? lines[line->LineNumber].c_str() : "";
+        line->Text = inside ? lines.CString(static_cast<size_t>(line->LineNumber)) : "";
         line->SelectionStart = line->SelectionEnd = -1;
         return 1;
     }
@@ -415,7 +415,7 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
     }
     ListHost host;
     std::string error;
-    if (!ReadTextLines(options.File, host.Editor.Lines, error)) {
+    if (!host.Editor.Lines.Read(options.File, error)) {
         std::fprintf(stderr, "stringslist: %s\n", error.c_str());
         return 1;
     }

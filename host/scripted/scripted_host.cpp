@@ -122,7 +122,7 @@ int ScriptedHost::EditorControl(int command, void* record)
         int n = line->LineNumber;
         call.Line = n;
         bool inside = n >= 0 && n < static_cast<int>(e.Lines.size());
-        line->Text = inside ? e.Lines[n].c_str() : "";
+        line->Text = inside ? e.Lines.CString(static_cast<size_t>(n)) : "";
         bool selected = inside && n < static_cast<int>(e.Selection.size()) && e.Selection[n].first >= 0;
         line->SelectionStart = selected ? e.Selection[n].first : -1;
         line->SelectionEnd = selected ? e.Selection[n].second : -1;

@@ -15,10 +15,11 @@
 
 #include "frame/plugin_interface.h"
 #include "host/common/host_services.h"
+#include "host/common/text_lines.h"
 
 struct EditorState {
     std::string FileName;
-    std::vector<std::string> Lines;
+    TextLines Lines;
     int CursorLine = 0;
     int CursorColumn = 0;
     int WindowHeight = 25;

@@ -6,10 +6,9 @@
 #include "frame/plugin_interface.h"
 #include "host/terminal/terminal_text.h"
 
-const std::string& TerminalEditor::Line(int n) const
+std::string_view TerminalEditor::Line(int n) const
 {
-    static const std::string None;
-    return n >= 0 && n < LineCount() ? Lines[n] : None;
+    return n >= 0 && n < LineCount() ? Lines[static_cast<size_t>(n)] : std::string_view();
 }
 
 int TerminalEditor::Control(int command, void* record)
@@ -34,7 +33,7 @@ void TerminalEditor::FillLine(EditorLineRecord& line) const
 {
     // -1 names the cursor line, as editors do; other lines past the text read as empty.
     int n = line.LineNumber < 0 ? CursorLine : line.LineNumber;
-    line.Text = Line(n).c_str();
+    line.Text = n >= 0 && n < LineCount() ? Lines.CString(static_cast<size_t>(n)) : "";
     int start = -1, end = -1;
     if (!SelectionOf(n, start, end))
         start = end = -1;

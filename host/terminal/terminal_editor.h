@@ -14,8 +14,10 @@
 
 #include <map>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "host/common/text_lines.h"
 #include "host/terminal/terminal_keys.h"
 
 struct ColorSpan {
@@ -26,7 +28,7 @@ struct ColorSpan {
 class TerminalEditor {
 public:
     std::string FileName;
-    std::vector<std::string> Lines;
+    TextLines Lines;
     bool Utf8 = false;        // how lines are laid out on the screen
 
     int CursorLine = 0;
@@ -38,7 +40,7 @@ public:
     bool RedrawRequested = false;
 
     int LineCount() const { return static_cast<int>(Lines.size()); }
-    const std::string& Line(int n) const;
+    std::string_view Line(int n) const;  // empty past the text
 
     // The editor control service: one command and its record.
     int Control(int command, void* record);

@@ -21,7 +21,7 @@ const KeyLabel KeyBar[] = {
 
 void DrawTextRow(const TerminalEditor& editor, int line, int y, const Rect& clip)
 {
-    const std::string& text = editor.Line(line);
+    std::string_view text = editor.Line(line);
     TextLayout layout = LayOutText(text, editor.Utf8);
     int normal = StyleAttribute(Style::Text), glyph = StyleAttribute(Style::Glyph);
     int selected = StyleAttribute(Style::Selection);

@@ -1,8 +1,6 @@
 // Reading the viewed file; see terminal_file.h.
 #include "host/terminal/terminal_file.h"
 
-#include "host/common/text_lines.h"
-
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -38,13 +36,14 @@ bool ReadViewedFile(const std::string& path, ViewedFile& file, std::string& erro
                 std::to_string(ViewedFileLimit >> 20) + " MiB)";
         return false;
     }
-    if (!ReadTextLines(path, file.Lines, error))
+    if (!file.Lines.Read(path, error))
         return false;
     // A NUL near the start marks a binary file; the plug-in sees each line up to its first NUL.
+    const TextLines& lines = file.Lines;
     size_t seen = 0;
-    for (size_t i = 0; i < file.Lines.size() && seen < 65536 && !file.Binary; i++) {
-        file.Binary = file.Lines[i].find('\0') != std::string::npos;
-        seen += file.Lines[i].size() + 1;
+    for (size_t i = 0; i < lines.size() && seen < 65536 && !file.Binary; i++) {
+        file.Binary = lines[i].find('\0') != std::string_view::npos;
+        seen += lines[i].size() + 1;
     }
     return true;
 }

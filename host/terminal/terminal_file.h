@@ -5,10 +5,11 @@
 #define STRINGSLIST_HOST_TERMINAL_TERMINAL_FILE_H
 
 #include <string>
-#include <vector>
+
+#include "host/common/text_lines.h"
 
 struct ViewedFile {
-    std::vector<std::string> Lines;
+    TextLines Lines;
     bool Binary = false;  // holds NUL bytes near its start
 };
 

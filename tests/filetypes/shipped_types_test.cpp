@@ -107,8 +107,8 @@ TEST_F(ShippedTypesTest, EveryTypeListsWhatAUserExpectsInRealFiles)
         int filesSeen = 0;
         for (const RealFile& file : type.Files) {
             std::string path = FirstMatch(file.Pattern), error;
-            std::vector<std::string> lines;
-            if (path.empty() || !ReadTextLines(path, lines, error))
+            TextLines lines;
+            if (path.empty() || !lines.Read(path, error))
                 continue;  // not on this machine; another file of the type must be
             filesSeen++;
             Editor(path, std::move(lines));

@@ -39,7 +39,7 @@ protected:
         Plugin().SetStartupInfo(Host.StartupInfo(registryRoot));
     }
 
-    void Editor(const std::string& fileName, std::vector<std::string> lines, int cursorLine = 0,
+    void Editor(const std::string& fileName, TextLines lines, int cursorLine = 0,
                 int cursorColumn = 0)
     {
         Host.Editor.FileName = fileName;
