@@ -1,6 +1,7 @@
 // The matcher's memory of the states that failed in the current search.
 //
-// A state is a choice node (its slot), a position, the case mode and, for each
+// A state is a choice node or the Join of an empty-able repetition (its slot),
+// a position, the case mode and, for each
 // empty-able repetition around the node whose operand holds a case switch,
 // whether its current pass began at this position (the pass bits). Why nothing
 // else decides whether the rest of the walk fails: matcher.cpp. Registers are

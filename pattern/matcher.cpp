@@ -13,10 +13,13 @@
 // current pass began: a pass that consumed nothing is not repeated. Leaving a
 // repetition through its Join forgets its pass.
 //
-// Two things bound a search:
+// Three things bound a search:
 //
 // - The memory of failed states (failed_states.h). A choice state whose every
-//   way failed is never explored again in the same search. Registers are
+//   way failed is never explored again in the same search; so is the Join of
+//   an empty-able repetition, past which the walk no longer depends on that
+//   repetition's pass, so that a nest left at one position is climbed once
+//   there, not once per level that begins a pass there. Registers are
 //   written only on success, so what decides the rest of a walk is the step,
 //   the position, the case mode and, for each repetition around it that can
 //   pass empty, whether its current pass began here (its pass bit: if so,
@@ -34,6 +37,12 @@
 //   way reaches Accept, whatever the pass starts; the walk never enters
 //   another, and so never walks into the nests of repetitions that pass
 //   empty and fail at every level.
+// - Passes that cannot consume. A repetition whose operand holds no capture
+//   and no case switch, at a byte none of the operand's steps takes, is left
+//   at once instead of beginning a pass: that pass could only come back empty,
+//   having written nothing and switched nothing, and so end where leaving
+//   does, or fail. Without this a match that climbs a nest of depth d at every
+//   character would begin d passes there, each walking the d levels below.
 //
 // Shortcuts that give the same answers (SetMatcherShortcuts turns them off
 // for the tests, SetMatcherDeadStateSkipping the dead states): a
@@ -386,6 +395,11 @@ int Walk(int32_t pc, int32_t q)
         case OpEntry: SetPass(step.value, q); pc = step.other; continue;
         case OpLoopBack: pc = engine.passStart[step.value] == q ? step.exit : step.other; continue;
         case OpJoinRep:
+            // Past the Join the walk no longer depends on this repetition's pass: a
+            // state to remember, so that nests left at one position are climbed once.
+            if (FailedBefore(step, q, mode))
+                break;
+            engine.stack.push_back(Frame{0, q, 0, TriedFrame | (mode & 1) << 8, pc});
             if (engine.passStart[step.value] != NoPass)
                 SetPass(step.value, NoPass);
             pc = step.next;
@@ -456,6 +470,12 @@ int Walk(int32_t pc, int32_t q)
             bool greedy = step.op == OpGreedy;
             if (FailedBefore(step, q, mode))
                 break;
+            // A new pass that cannot consume comes back empty or fails: the repetition is left here.
+            if (step.value >= 0 && p.operandPlain[step.value] &&
+                (q == end || !InMap(&p.operandBytes[static_cast<size_t>(step.value) * 32], s[q]))) {
+                pc = step.other;
+                continue;
+            }
             int32_t first = greedy ? step.next : step.other, second = greedy ? step.other : step.next;
             // A second way that cannot end in a match is never taken: the first is the only one.
             if (Dead(second, q, mode)) {

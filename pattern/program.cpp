@@ -171,11 +171,18 @@ void MarkEmptyableRepetitions(Builder& b)
         p.steps[r.loopBack].exit = r.join;
         p.steps[r.join].op = OpJoinRep;
         p.steps[r.join].value = rep;
+        p.steps[r.join].slot = p.choiceCount++;
         if (r.entry >= 0) {
             p.steps[r.entry].op = OpEntry;
             p.steps[r.entry].value = rep;
         }
     }
+}
+
+// The choice of an empty-able repetition; its operand lies between it and its Join (`other`).
+bool IsRepetitionChoice(const Step& step)
+{
+    return (step.op == OpGreedy || step.op == OpLazy) && step.value >= 0;
 }
 
 // Whether a case switch lies between steps `from` and `to`.
@@ -195,7 +202,7 @@ void ListEnclosingRepetitions(Program& p)
     std::vector<std::vector<int32_t>> around(p.choiceCount);
     for (size_t c = 0; c < p.steps.size(); c++) {
         const Step& choice = p.steps[c];
-        if (choice.slot < 0 || choice.value < 0 || !HoldsCaseSwitch(p, static_cast<int32_t>(c) + 1, choice.other))
+        if (!IsRepetitionChoice(choice) || !HoldsCaseSwitch(p, static_cast<int32_t>(c) + 1, choice.other))
             continue;
         for (int32_t i = static_cast<int32_t>(c) + 1; i < choice.other; i++)
             if (p.steps[i].slot >= 0)
@@ -205,6 +212,36 @@ void ListEnclosingRepetitions(Program& p)
     for (const std::vector<int32_t>& list : around) {
         p.enclosing.insert(p.enclosing.end(), list.rbegin(), list.rend());
         p.enclosingStart.push_back(static_cast<int32_t>(p.enclosing.size()));
+    }
+}
+
+// For each empty-able repetition, whether its operand is plain (it holds no
+// capture and no case switch) and the bytes any consuming step of it takes (a
+// literal in either case). Where the byte ahead is none of them, a new pass of
+// a plain operand can only come back empty, writing nothing, or fail: the
+// matcher then leaves the repetition at once, which gives the same answer.
+void FindOperandBytes(Program& p)
+{
+    p.operandPlain.assign(p.repetitionCount, 1);
+    p.operandBytes.assign(static_cast<size_t>(p.repetitionCount) * 32, 0);
+    for (size_t c = 0; c < p.steps.size(); c++) {
+        const Step& choice = p.steps[c];
+        if (!IsRepetitionChoice(choice))
+            continue;
+        uint8_t* bytes = &p.operandBytes[static_cast<size_t>(choice.value) * 32];
+        for (int32_t i = static_cast<int32_t>(c) + 1; i < choice.other; i++) {
+            const Step& step = p.steps[i];
+            if (step.op == OpCapture || step.op == OpCaseSensitive || step.op == OpIgnoreCase) {
+                p.operandPlain[choice.value] = 0;
+                break;
+            }
+            if (step.op == OpClass)
+                for (int k = 0; k < 32; k++)
+                    bytes[k] |= step.data[k];
+            if (step.op == OpLiteral)
+                for (uint8_t b : {UpperCase(step.data[0]), LowerCase(step.data[0]), step.data[0]})
+                    bytes[b >> 3] |= static_cast<uint8_t>(1 << (b & 7));
+        }
     }
 }
 
@@ -385,6 +422,7 @@ void BuildProgram(const PatternNode* first, Program& program, bool shortcuts)
     if (shortcuts)
         MarkClassLoops(program);
     ListEnclosingRepetitions(program);
+    FindOperandBytes(program);
     FindFirstBytes(program);
     ShortenLinks(program);
     FindRequiredStrings(program);

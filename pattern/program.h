@@ -21,7 +21,7 @@ enum StepOp : uint8_t {
     OpJump,           // go on with other
     OpEntry,          // entry Jump of an empty-able one-or-more: a pass begins here
     OpLoopBack,       // loop-back Jump of an empty-able repetition
-    OpJoinRep,        // Join of an empty-able repetition: leaving it ends its pass
+    OpJoinRep,        // Join of an empty-able repetition: leaving it ends its pass; a state of its own
     OpLineStart,
     OpLineEnd,
     OpWordStart,
@@ -46,7 +46,7 @@ struct Step {
     int32_t other;        // jumps and choices: their target; AltEnd: where its skip lands
     int32_t exit;         // OpLoopBack: the construct's Join, taken when a pass consumed nothing
     int32_t value;        // OpCapture: register; repetitions: index into the pass table, else -1
-    int32_t slot;         // choices: index among the choices (for the failed-state memory), else -1
+    int32_t slot;         // choices and OpJoinRep: index among them (for the failed-state memory), else -1
     const uint8_t* data;  // OpClass: 32-byte map; OpLiteral: the characters
 };
 
@@ -54,12 +54,16 @@ struct Program {
     std::vector<Step> steps;  // one per node in list order, then the OpFail sentinel
     std::vector<const PatternNode*> nodes;
     std::vector<uint8_t> maps;         // 32 bytes per OpClass step
-    int choiceCount = 0;
+    int choiceCount = 0;              // steps with a slot
     int repetitionCount = 0;           // empty-able repetitions, each with a pass entry
     // Per choice slot, the empty-able repetitions around it that hold a case switch:
     // enclosing[enclosingStart[s] .. enclosingStart[s + 1]).
     std::vector<int32_t> enclosingStart;
     std::vector<int32_t> enclosing;
+    // Per empty-able repetition whose operand holds no capture and no case
+    // switch (operandPlain), 32 bytes: the bytes its operand can consume.
+    std::vector<uint8_t> operandPlain;
+    std::vector<uint8_t> operandBytes;
     bool anchored = false;    // the first node is LineStart: one attempt only
     bool nullable = false;    // a match can start without consuming (no start filter then)
     uint8_t firstBytes[32] = {};  // bytes that can begin a match when not nullable
