@@ -315,13 +315,22 @@ bool TakeOneMore(Frame& f, int32_t& pc, int32_t& q, unsigned& mode)
     return false;
 }
 
-// Takes a class loop entered at q as far as it goes, short of a state known to fail.
+// Takes a class loop entered at q as far as it goes, short of a state known
+// to fail. Failed states and characters are read together, in stretches that
+// grow, so that an entry stops at the first failed state without reading the
+// whole run each time the loop is entered again.
 int32_t TakeClassLoop(const Step& step, const uint8_t* s, int32_t q, int32_t end, unsigned mode)
 {
-    int32_t last = q;
-    while (last < end && InMap(step.data, s[last]))
-        last++;
-    return engine.failed.FirstFailedAfter(step.slot, q, last, mode) - 1;
+    for (int32_t last = q, stretch = 8;; stretch = stretch < 4096 ? stretch * 2 : stretch) {
+        int32_t stop = end - last > stretch ? last + stretch : end;
+        int32_t failed = engine.failed.FirstFailedAfter(step.slot, last, stop, mode);
+        int32_t limit = failed <= stop ? failed - 1 : stop, run = last;
+        while (run < limit && InMap(step.data, s[run]))
+            run++;
+        if (run < stop || run == end)
+            return run;
+        last = run;
+    }
 }
 
 // Pops frames down to the latest choice whose second way is untried and
