@@ -327,6 +327,7 @@ int32_t TakeClassLoop(const Step& step, const uint8_t* s, int32_t q, int32_t end
         int32_t limit = failed <= stop ? failed - 1 : stop, run = last;
         while (run < limit && InMap(step.data, s[run]))
             run++;
+        engine.steps += run - last;  // characters read count as steps of the budget
         if (run < stop || run == end)
             return run;
         last = run;

@@ -83,6 +83,8 @@ std::vector<Worst> WorstCases()
         {Nest("{", "a|", "}*", "b"), as, "nomatch"},
         {Nest("{", "a|", "}*", "b"), last, "0:0-1023"},
         {Nest("{", "a*", "}*", "b"), as, "nomatch"},
+        // Class loops entered again at every position, with no required string to rule the line out.
+        {"\\c" + Repeat(".*a*", 100) + "$x", as, "nomatch"},
         // Matches that climb the whole nest at every other character.
         {"{" + Nest("{", "a*", "}*", "c}*$"), AcAc(), "0:0-1022"},
         {"{" + Nest("{", "a*", "}@", "c}*$"), AcAc(), "0:0-1022"},
