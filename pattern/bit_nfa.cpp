@@ -1,6 +1,8 @@
 // The bit-parallel test of whether a pattern can match (see bit_nfa.h).
 #include "pattern/bit_nfa.h"
 
+#include <string.h>
+
 #include <vector>
 
 #include "pattern/char_class.h"
@@ -197,7 +199,41 @@ void BuildBitNfa(const Program& program, BitNfa& nfa)
     nfa.decides = nfa.anchored && !captures && !nfa.accepts && !nfa.acceptAtStart;
 }
 
-bool CanMatch(const BitNfa& nfa, const uint8_t* s, int from, int end, unsigned mode)
+namespace {
+
+// Where the walk can stand after taking the positions `took`.
+inline uint64_t Follow(const BitNfa& nfa, uint64_t took, uint64_t restart)
+{
+    uint64_t here = restart | (took & nfa.stays) | (took & nfa.ahead[0]) << 1 | (took & nfa.ahead[1]) << 2 |
+                    (took & nfa.ahead[2]) << 3;
+    for (uint64_t odd = took & nfa.irregular; odd; odd &= odd - 1)
+        here |= nfa.rest[__builtin_ctzll(odd)];
+    return here;
+}
+
+// The bytes after which the walk stands at `here` again, no match yet; none
+// when they are not known and there is no room left to keep them.
+const uint8_t* KeepingBytes(BitNfa& nfa, uint64_t here, unsigned mode, uint64_t restart, uint64_t done)
+{
+    for (int i = 0; i < nfa.keepCount; i++)
+        if (nfa.keeps[i].set == here && nfa.keeps[i].mode == mode)
+            return nfa.keeps[i].bytes;
+    if (nfa.keepCount == static_cast<int>(sizeof nfa.keeps / sizeof *nfa.keeps))
+        return nullptr;
+    BitNfa::Keep& keep = nfa.keeps[nfa.keepCount++];
+    keep.set = here, keep.mode = mode;
+    memset(keep.bytes, 0, sizeof keep.bytes);
+    for (int c = 0; c < 256; c++) {
+        uint64_t took = here & nfa.masks[mode][c];
+        if (!(took & done) && Follow(nfa, took, restart) == here)
+            keep.bytes[c >> 3] |= static_cast<uint8_t>(1 << (c & 7));
+    }
+    return keep.bytes;
+}
+
+}  // namespace
+
+bool CanMatch(BitNfa& nfa, const uint8_t* s, int from, int end, unsigned mode)
 {
     if (nfa.anchored && from > 0)
         return false;
@@ -211,7 +247,8 @@ bool CanMatch(const BitNfa& nfa, const uint8_t* s, int from, int end, unsigned m
         return true;
     if (from == end)
         return false;
-    const uint64_t* mask = nfa.masks[mode & 1];
+    mode &= 1;
+    const uint64_t* mask = nfa.masks[mode];
     const uint64_t restart = nfa.anchored ? 0 : nfa.firstLater;
     // Accept reached, or the rest of the line goes into a repetition whose end is Accept.
     const uint64_t done = nfa.accepts | nfa.sinks;
@@ -220,12 +257,16 @@ bool CanMatch(const BitNfa& nfa, const uint8_t* s, int from, int end, unsigned m
         uint64_t took = here & mask[s[q]];
         if (took & done)
             return true;
-        here = restart | (took & nfa.stays) | (took & nfa.ahead[0]) << 1 | (took & nfa.ahead[1]) << 2 |
-               (took & nfa.ahead[2]) << 3;
-        for (uint64_t odd = took & nfa.irregular; odd; odd &= odd - 1)
-            here |= nfa.rest[__builtin_ctzll(odd)];
-        if (!here)
+        uint64_t next = Follow(nfa, took, restart);
+        if (!next)
             return false;
+        // The walk stays where it stood: pass the run of bytes that keep it there.
+        if (next == here) {
+            const uint8_t* keep = KeepingBytes(nfa, here, mode, restart, done);
+            while (keep && q + 2 < end && InMap(keep, s[q + 1]))
+                q++;
+        }
+        here = next;
     }
     return (here & mask[s[end - 1]] & (done | nfa.acceptsAtEnd)) != 0;
 }

@@ -35,12 +35,22 @@ struct BitNfa {
     uint64_t stays = 0, ahead[3] = {}, back = 0, irregular = 0;
     uint64_t rest[64] = {};
     uint64_t masks[2][256] = {};  // per case mode and character, the positions that take it
+    // Sets the walk stays at whatever byte of `bytes` comes: a run of such bytes
+    // is passed at once. Found as lines meet them, a few per pattern.
+    struct Keep {
+        uint64_t set;
+        unsigned mode;
+        uint8_t bytes[32];
+    };
+    Keep keeps[4];
+    int keepCount = 0;
 };
 
 // Fills `nfa` from the program (nfa.usable false when the pattern is not of the kind).
 void BuildBitNfa(const Program& program, BitNfa& nfa);
 
 // Whether the pattern can match in s[0, end) starting at `from` or later (anchored: at `from`).
-bool CanMatch(const BitNfa& nfa, const uint8_t* s, int from, int end, unsigned mode);
+// (Fills the nfa's keeps as it goes.)
+bool CanMatch(BitNfa& nfa, const uint8_t* s, int from, int end, unsigned mode);
 
 #endif
