@@ -1,9 +1,10 @@
 // The matcher's memory of the states that failed in the current search.
 //
 // A state is a choice node or the Join of an empty-able repetition (its slot),
-// a position, the case mode and, for each
-// empty-able repetition around the node whose operand holds a case switch,
-// whether its current pass began at this position (the pass bits). Why nothing
+// a position, the case mode and, for each empty-able repetition around the
+// node whose passes may walk differently by the mode they begin in (a case
+// switch in the operand), whether its current pass began at this position
+// (the pass bits). Why nothing
 // else decides whether the rest of the walk fails: matcher.cpp. Registers are
 // written only on success, so a state from which every way failed fails again
 // whenever the same search meets it. Storage is reused from

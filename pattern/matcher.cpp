@@ -31,7 +31,9 @@
 //   it is that pass's walk, which has failed already: it began at this
 //   position, and the walk has since begun a pass at an earlier one, so it
 //   is over. Where a case switch lies in the operand, the new pass may start
-//   in another mode, and the bit stays in the key.
+//   in another mode, and the bit stays in the key, unless every way through
+//   the operand meets a switch before a literal and before the pass ends:
+//   such a pass walks the same whatever mode it starts in.
 // - Dead states (live_states.h). For patterns with repetitions that can pass
 //   empty, a backwards pass over the subject finds the states from which some
 //   way reaches Accept, whatever the pass starts; the walk never enters

@@ -194,15 +194,59 @@ bool HoldsCaseSwitch(const Program& p, int32_t from, int32_t to)
     return false;
 }
 
+// Whether every way from the operand of the repetition at choice `c` meets a
+// case switch before a literal and before the pass ends: then a pass walks
+// the same whatever the mode it begins in.
+bool SwitchesFirst(const Program& p, int32_t c)
+{
+    const Step& choice = p.steps[c];
+    std::vector<uint8_t> seen(p.steps.size(), 0);
+    std::vector<int32_t> todo{choice.next};
+    while (!todo.empty()) {
+        int32_t i = todo.back();
+        todo.pop_back();
+        if (i <= c || i >= choice.other)
+            return false;  // the pass ends, or the way leaves the operand
+        if (seen[i])
+            continue;
+        seen[i] = 1;
+        const Step& step = p.steps[i];
+        switch (step.op) {
+        case OpCaseSensitive: case OpIgnoreCase: case OpFail:
+            continue;
+        case OpLiteral: case OpAccept:
+            return false;
+        case OpLoopBack:
+            if (step.value == choice.value)
+                return false;
+            todo.push_back(step.other);
+            todo.push_back(step.exit);
+            continue;
+        case OpJump: case OpEntry:
+            todo.push_back(step.other);
+            continue;
+        case OpGreedy: case OpLazy: case OpClassLoop: case OpLazyClassLoop:
+            todo.push_back(step.other);
+            todo.push_back(step.next);
+            continue;
+        default:
+            todo.push_back(step.next);
+        }
+    }
+    return true;
+}
+
 // For each choice, the empty-able repetitions around it whose pass start the
 // memory of failed states must tell apart (see matcher.cpp): those whose
-// operand holds a case switch, innermost first.
+// operand holds a case switch that a pass may not meet before its mode
+// matters, innermost first.
 void ListEnclosingRepetitions(Program& p)
 {
     std::vector<std::vector<int32_t>> around(p.choiceCount);
     for (size_t c = 0; c < p.steps.size(); c++) {
         const Step& choice = p.steps[c];
-        if (!IsRepetitionChoice(choice) || !HoldsCaseSwitch(p, static_cast<int32_t>(c) + 1, choice.other))
+        if (!IsRepetitionChoice(choice) || !HoldsCaseSwitch(p, static_cast<int32_t>(c) + 1, choice.other) ||
+            SwitchesFirst(p, static_cast<int32_t>(c)))
             continue;
         for (int32_t i = static_cast<int32_t>(c) + 1; i < choice.other; i++)
             if (p.steps[i].slot >= 0)

@@ -56,7 +56,7 @@ struct Program {
     std::vector<uint8_t> maps;         // 32 bytes per OpClass step
     int choiceCount = 0;              // steps with a slot
     int repetitionCount = 0;           // empty-able repetitions, each with a pass entry
-    // Per choice slot, the empty-able repetitions around it that hold a case switch:
+    // Per choice slot, the empty-able repetitions around it whose passes depend on the mode they begin in:
     // enclosing[enclosingStart[s] .. enclosingStart[s + 1]).
     std::vector<int32_t> enclosingStart;
     std::vector<int32_t> enclosing;
