@@ -255,6 +255,12 @@ const Family Families[] = {
     {"{{..{a*}@..}@c}*$ on acac", [](int d) { return Repeat("{", d) + "a*" + Repeat("}@", d - 1) + "c}*$"; }, AsCs},
     {"{{..{a*}b?}*..c}*$ on acac", [](int d) { return Repeat("{", d) + "a*" + Repeat("b?}*", d - 1) + "c}*$"; },
      AsCs},
+    // Known to grow faster than the nest: a match that begins a pass at every
+    // level at every character, each walking the levels below (depth squared),
+    // and a case switch that ends every pass, so that its bit stays in the key.
+    {"{{..{a@}+..}+}+$", [](int d) { return Repeat("{", d) + "a@" + Repeat("}+", d) + "$"; }, As},
+    {"{{..{a@\\C}*..\\C}*b}*$", [](int d) { return Repeat("{", d) + "a@" + Repeat("\\C}*", d - 1) + "b}*$"; },
+     AsThenB},
     {"{a?|a?}..{a?}*b", [](int d) { return Repeat("{a?|a?}", d) + "{a?}*b"; }, As},
     {"{{..{\\w+\\s?}*..}*}*$", [](int d) { return Repeat("{", d) + "\\w+\\s?" + Repeat("}*", d) + "$"; },
      [](int n) { return Words(n - 1) + "!"; }},
