@@ -32,8 +32,9 @@
 //   position, and the walk has since begun a pass at an earlier one, so it
 //   is over. Where a case switch lies in the operand, the new pass may start
 //   in another mode, and the bit stays in the key, unless every way through
-//   the operand meets a switch before a literal and before the pass ends:
-//   such a pass walks the same whatever mode it starts in.
+//   the operand meets a switch before a literal and before the pass ends
+//   (such a pass walks the same whatever mode it starts in), or no switch of
+//   the pattern leads out of the mode the search began in.
 // - Dead states (live_states.h). For patterns with repetitions that can pass
 //   empty, a backwards pass over the subject finds the states from which some
 //   way reaches Accept, whatever the pass starts; the walk never enters
@@ -127,6 +128,7 @@ struct Engine {
     long stepBudget = 0;      // tests: the walk gives up after this many steps of one search (0: never)
     long steps = 0;
     bool gaveUp = false;
+    bool modeFixed = false;   // no switch in the pattern leads out of the search's mode: no pass bits
 };
 
 Engine engine;
@@ -168,6 +170,8 @@ int32_t SubjectLength()
 void ResetSearch(int32_t from)
 {
     engine.failed.Reset(engine.program.choiceCount, SubjectLength());
+    const Program& p = engine.program;
+    engine.modeFixed = (Matcher.MatchMode & 1) ? !p.switchesToFolded : !p.switchesToExact;
     engine.steps = 0;
     engine.gaveUp = false;
     if (engine.useLive) {
@@ -199,7 +203,7 @@ inline uint64_t PassBits(const Step& step, int32_t position, bool* overflow)
     uint64_t bits = 0;
     *overflow = false;
     int32_t from = p.enclosingStart[step.slot], to = p.enclosingStart[step.slot + 1];
-    if (from == to)
+    if (from == to || engine.modeFixed)
         return 0;
     for (int32_t j = from; j < to; j++) {
         if (engine.passStart[p.enclosing[j]] != position)

@@ -407,7 +407,9 @@ void FindRequiredStrings(Program& p)
             cover[i].literals.push_back(static_cast<int32_t>(i));
         if (p.steps[i].op == OpAccept)
             cover[i].none = true;
-        p.caseSwitches = p.caseSwitches || p.steps[i].op == OpCaseSensitive || p.steps[i].op == OpIgnoreCase;
+        p.switchesToExact = p.switchesToExact || p.steps[i].op == OpCaseSensitive;
+        p.switchesToFolded = p.switchesToFolded || p.steps[i].op == OpIgnoreCase;
+        p.caseSwitches = p.switchesToExact || p.switchesToFolded;
     }
     for (bool changed = true; changed;) {
         changed = false;

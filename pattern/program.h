@@ -69,6 +69,8 @@ struct Program {
     uint8_t firstBytes[32] = {};  // bytes that can begin a match when not nullable
     int onlyFirstByte = -1;       // the one byte in firstBytes, if there is just one
     bool caseSwitches = false;    // the pattern holds \c or \C
+    bool switchesToExact = false;   // ... \C
+    bool switchesToFolded = false;  // ... \c
     // Every match contains one of these strings (compared exactly); none known when empty.
     std::vector<std::string> required;
 };
