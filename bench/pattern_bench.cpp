@@ -257,9 +257,10 @@ const Family Families[] = {
      AsCs},
     // Known to grow faster than the nest: a match that begins a pass at every
     // level at every character, each walking the levels below (depth squared),
-    // and a case switch that ends every pass, so that its bit stays in the key.
+    // and the same with a switch out of the search's mode ending every pass,
+    // so that the pass bits stay in the key (depth cubed).
     {"{{..{a@}+..}+}+$", [](int d) { return Repeat("{", d) + "a@" + Repeat("}+", d) + "$"; }, As},
-    {"{{..{a@\\C}*..\\C}*b}*$", [](int d) { return Repeat("{", d) + "a@" + Repeat("\\C}*", d - 1) + "b}*$"; },
+    {"{{..{a@\\c}*..\\c}*b}*$", [](int d) { return Repeat("{", d) + "a@" + Repeat("\\c}*", d - 1) + "b}*$"; },
      AsThenB},
     {"{a?|a?}..{a?}*b", [](int d) { return Repeat("{a?|a?}", d) + "{a?}*b"; }, As},
     {"{{..{\\w+\\s?}*..}*}*$", [](int d) { return Repeat("{", d) + "\\w+\\s?" + Repeat("}*", d) + "$"; },
