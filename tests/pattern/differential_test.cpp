@@ -18,6 +18,7 @@ namespace {
 const char* const Pieces[] = {
     "a", "b", "A", "a", "b", ".", "(", ")", "{", "}", "*", "@", "+", "#", "?", "|", "^", "$", "<", ">",
     "\\c", "\\C", "[ab]", "[^a]", "\\w", "\\s", " ", "(a*)", "{a|}", "(|", "{b?}", "x",
+    "{\\c", "{\\C", "}*", "}+", "a@",
 };
 
 std::string RandomText(std::mt19937& random, const char* const* pieces, size_t count, int length)
