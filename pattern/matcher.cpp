@@ -78,7 +78,8 @@ enum FrameType : uint32_t {
     LoopFrame,     // class loop `choice` entered at `value`: the rest was tried from `position` down
     LazyLoopFrame, // lazy class loop `choice` entered at `value`: the rest was tried up to `position`
     CaptureFrame,  // on success store `position` in register `value`
-    UndoFrame,     // on failure put back `position` as the pass start of repetition `value`
+    UndoFrame,     // on failure put back `position` as the pass start of repetition `value`;
+                   // pushed by the Join at step `choice` (else -1): its state at `step` failed
 };
 
 struct Frame {
@@ -190,8 +191,15 @@ inline bool Dead(int32_t step, int32_t q, unsigned mode)
 void SetPass(int32_t repetition, int32_t position)
 {
     int32_t& start = engine.passStart[repetition];
-    engine.stack.push_back(Frame{0, start, repetition, UndoFrame, 0});
+    engine.stack.push_back(Frame{0, start, repetition, UndoFrame, -1});
     start = position;
+}
+
+// Whether the states of this step tell apart where the repetitions around it began their pass.
+inline bool NeedsPassBits(const Step& step)
+{
+    const Program& p = engine.program;
+    return p.enclosingStart[step.slot] != p.enclosingStart[step.slot + 1] && !engine.modeFixed;
 }
 
 // The pass bits of a choice state: bit j set when the j-th empty-able
@@ -362,9 +370,11 @@ bool Backtrack(int32_t& pc, int32_t& q, unsigned& mode)
             return true;
         if (type == LazyLoopFrame && TakeOneMore(f, pc, q, mode))
             return true;
-        if (type == UndoFrame)
+        if (type == UndoFrame) {
             engine.passStart[f.value] = f.position;
-        else if (type == TriedFrame)
+            if (f.choice >= 0)
+                engine.failed.Add(engine.program.steps[f.choice].slot, f.step, f.type >> 8, 0);
+        } else if (type == TriedFrame)
             RecordFailure(f);
         stack.pop_back();
     }
@@ -410,16 +420,24 @@ int Walk(int32_t pc, int32_t q)
         case OpJump: pc = step.other; continue;
         case OpEntry: SetPass(step.value, q); pc = step.other; continue;
         case OpLoopBack: pc = engine.passStart[step.value] == q ? step.exit : step.other; continue;
-        case OpJoinRep:
+        case OpJoinRep: {
             // Past the Join the walk no longer depends on this repetition's pass: a
             // state to remember, so that nests left at one position are climbed once.
-            if (FailedBefore(step, q, mode))
+            // Where its key would need pass bits it is not kept (they would multiply
+            // the states); the frame that puts back the pass start records its failure.
+            bool remember = !NeedsPassBits(step);
+            if (remember && FailedBefore(step, q, mode))
                 break;
-            engine.stack.push_back(Frame{0, q, 0, TriedFrame | (mode & 1) << 8, pc});
-            if (engine.passStart[step.value] != NoPass)
-                SetPass(step.value, NoPass);
+            int32_t& start = engine.passStart[step.value];
+            if (start != NoPass) {
+                engine.stack.push_back(Frame{q, start, step.value, UndoFrame | (mode & 1) << 8, remember ? pc : -1});
+                start = NoPass;
+            } else if (remember) {
+                engine.stack.push_back(Frame{0, q, 0, TriedFrame | (mode & 1) << 8, pc});
+            }
             pc = step.next;
             continue;
+        }
         case OpLineStart:
             if (q != 0)
                 break;
