@@ -430,7 +430,8 @@ int Walk(int32_t pc, int32_t q)
                 break;
             int32_t& start = engine.passStart[step.value];
             if (start != NoPass) {
-                engine.stack.push_back(Frame{q, start, step.value, UndoFrame | (mode & 1) << 8, remember ? pc : -1});
+                int32_t join = remember ? pc : -1;
+                engine.stack.push_back(Frame{q, start, step.value, UndoFrame | (mode & 1) << 8, join});
                 start = NoPass;
             } else if (remember) {
                 engine.stack.push_back(Frame{0, q, 0, TriedFrame | (mode & 1) << 8, pc});
