@@ -255,11 +255,10 @@ const Family Families[] = {
     {"{{..{a*}@..}@c}*$ on acac", [](int d) { return Repeat("{", d) + "a*" + Repeat("}@", d - 1) + "c}*$"; }, AsCs},
     {"{{..{a*}b?}*..c}*$ on acac", [](int d) { return Repeat("{", d) + "a*" + Repeat("b?}*", d - 1) + "c}*$"; },
      AsCs},
-    // Known to grow faster than the nest: a match that begins a pass at every
-    // level at every character, each walking the levels below (depth squared),
-    // and the same with a switch out of the search's mode ending every pass,
-    // so that the pass bits stay in the key (depth cubed).
+    // A match that begins a pass at every level at every character.
     {"{{..{a@}+..}+}+$", [](int d) { return Repeat("{", d) + "a@" + Repeat("}+", d) + "$"; }, As},
+    // Known to grow faster than the nest: the same with a switch out of the search's
+    // mode ending every pass, so that the pass bits stay in the key.
     {"{{..{a@\\c}*..\\c}*b}*$", [](int d) { return Repeat("{", d) + "a@" + Repeat("\\c}*", d - 1) + "b}*$"; },
      AsThenB},
     {"{a?|a?}..{a?}*b", [](int d) { return Repeat("{a?|a?}", d) + "{a?}*b"; }, As},

@@ -46,6 +46,11 @@
 //   having written nothing and switched nothing, and so end where leaving
 //   does, or fail. Without this a match that climbs a nest of depth d at every
 //   character would begin d passes there, each walking the d levels below.
+//   Where the operand can consume, a greedy repetition whose operand is plain
+//   and whose first way consumes and tests nothing (program.h) tries leaving
+//   first, as if lazy: its pass's first outcome is to leave where it began, so
+//   the outcomes come in the same order, and the pass, tried next, meets its
+//   empty returns at a Join already failed.
 //
 // Shortcuts that give the same answers (SetMatcherShortcuts turns them off
 // for the tests, SetMatcherDeadStateSkipping the dead states): a
@@ -502,7 +507,7 @@ int Walk(int32_t pc, int32_t q)
         }
         case OpGreedy:
         case OpLazy: {
-            bool greedy = step.op == OpGreedy;
+            bool greedy = step.op == OpGreedy && !(step.value >= 0 && p.leavesFirst[step.value]);
             if (FailedBefore(step, q, mode))
                 break;
             // A new pass that cannot consume comes back empty or fails: the repetition is left here.

@@ -289,6 +289,40 @@ void FindOperandBytes(Program& p)
     }
 }
 
+// Whether the first way of a pass of the repetition at choice `c` comes back
+// to its loop-back without consuming or testing anything: first branches of
+// choices, a lazy loop's first way (taking nothing), the exits of repetitions
+// begun on the way (their passes began where they stand).
+bool FirstWayEmpty(const Program& p, int32_t c)
+{
+    const Step& choice = p.steps[c];
+    int32_t i = choice.next;
+    for (size_t hops = 0; hops < p.steps.size(); hops++) {
+        const Step& step = p.steps[i];
+        switch (step.op) {
+        case OpLoopBack:
+            if (step.value == choice.value)
+                return true;
+            i = step.exit;
+            continue;
+        case OpNext: case OpJoinRep: case OpGreedy: i = step.next; continue;
+        case OpJump: case OpEntry: case OpLazy: case OpLazyClassLoop: i = step.other; continue;
+        default: return false;
+        }
+    }
+    return false;
+}
+
+void FindLeavingFirst(Program& p)
+{
+    p.leavesFirst.assign(p.repetitionCount, 0);
+    for (size_t c = 0; c < p.steps.size(); c++) {
+        const Step& choice = p.steps[c];
+        if (IsRepetitionChoice(choice) && choice.op == OpGreedy && p.operandPlain[choice.value])
+            p.leavesFirst[choice.value] = FirstWayEmpty(p, static_cast<int32_t>(c));
+    }
+}
+
 // A repetition of a single class (`\s*`, `[a-z]+`, `.@`) needs no choice per
 // character: the matcher runs it as one loop.
 void MarkClassLoops(Program& p)
@@ -469,6 +503,7 @@ void BuildProgram(const PatternNode* first, Program& program, bool shortcuts)
         MarkClassLoops(program);
     ListEnclosingRepetitions(program);
     FindOperandBytes(program);
+    FindLeavingFirst(program);
     FindFirstBytes(program);
     ShortenLinks(program);
     FindRequiredStrings(program);

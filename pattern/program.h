@@ -64,6 +64,10 @@ struct Program {
     // switch (operandPlain), 32 bytes: the bytes its operand can consume.
     std::vector<uint8_t> operandPlain;
     std::vector<uint8_t> operandBytes;
+    // Per empty-able repetition: greedy, with a plain operand whose first way
+    // consumes nothing and tests nothing, so that a pass's first outcome is to
+    // leave where it began: the matcher tries leaving first, as if lazy.
+    std::vector<uint8_t> leavesFirst;
     bool anchored = false;    // the first node is LineStart: one attempt only
     bool nullable = false;    // a match can start without consuming (no start filter then)
     uint8_t firstBytes[32] = {};  // bytes that can begin a match when not nullable
