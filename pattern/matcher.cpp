@@ -46,11 +46,12 @@
 //   having written nothing and switched nothing, and so end where leaving
 //   does, or fail. Without this a match that climbs a nest of depth d at every
 //   character would begin d passes there, each walking the d levels below.
-//   Where the operand can consume, a greedy repetition whose operand is plain
-//   and whose first way consumes and tests nothing (program.h) tries leaving
-//   first, as if lazy: its pass's first outcome is to leave where it began, so
-//   the outcomes come in the same order, and the pass, tried next, meets its
-//   empty returns at a Join already failed.
+//   Where the operand can consume, a greedy repetition whose operand holds no
+//   capture and whose first way consumes and tests nothing, coming back in
+//   the mode of the walk (program.h), tries leaving first, as if lazy: its
+//   pass's first outcome is to leave where it began, so the outcomes come in
+//   the same order, and the pass, tried next, meets its empty returns at a
+//   Join already failed.
 //
 // Shortcuts that give the same answers (SetMatcherShortcuts turns them off
 // for the tests, SetMatcherDeadStateSkipping the dead states): a
@@ -198,6 +199,13 @@ void SetPass(int32_t repetition, int32_t position)
     int32_t& start = engine.passStart[repetition];
     engine.stack.push_back(Frame{0, start, repetition, UndoFrame, -1});
     start = position;
+}
+
+// Whether the first outcome of a new pass of `repetition` here is to leave it (program.h).
+inline bool LeavesFirst(const Program& p, int32_t repetition, unsigned mode)
+{
+    uint8_t comesBackIn = p.leavesFirst[repetition];
+    return comesBackIn == 2 || comesBackIn == (mode & 1);
 }
 
 // Whether the states of this step tell apart where the repetitions around it began their pass.
@@ -507,7 +515,7 @@ int Walk(int32_t pc, int32_t q)
         }
         case OpGreedy:
         case OpLazy: {
-            bool greedy = step.op == OpGreedy && !(step.value >= 0 && p.leavesFirst[step.value]);
+            bool greedy = step.op == OpGreedy && !(step.value >= 0 && LeavesFirst(p, step.value, mode));
             if (FailedBefore(step, q, mode))
                 break;
             // A new pass that cannot consume comes back empty or fails: the repetition is left here.

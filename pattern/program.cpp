@@ -289,37 +289,53 @@ void FindOperandBytes(Program& p)
     }
 }
 
-// Whether the first way of a pass of the repetition at choice `c` comes back
-// to its loop-back without consuming or testing anything: first branches of
-// choices, a lazy loop's first way (taking nothing), the exits of repetitions
-// begun on the way (their passes began where they stand).
-bool FirstWayEmpty(const Program& p, int32_t c)
+// The mode in which the first way of a pass of the repetition at choice `c`
+// comes back to its loop-back without consuming or testing anything (first
+// branches of choices, a lazy loop's first way taking nothing, the exits of
+// repetitions begun on the way): 0 or 1 when a switch sets it on the way,
+// KeepsMode when none does, NotEmpty when that way consumes or tests.
+enum { KeepsMode = 2, NotEmpty = 3 };
+uint8_t FirstWayMode(const Program& p, int32_t c)
 {
     const Step& choice = p.steps[c];
+    uint8_t mode = KeepsMode;
     int32_t i = choice.next;
     for (size_t hops = 0; hops < p.steps.size(); hops++) {
         const Step& step = p.steps[i];
         switch (step.op) {
         case OpLoopBack:
             if (step.value == choice.value)
-                return true;
+                return mode;
             i = step.exit;
+            continue;
+        case OpCaseSensitive: case OpIgnoreCase:
+            mode = step.op == OpCaseSensitive ? 1 : 0;
+            i = step.next;
             continue;
         case OpNext: case OpJoinRep: case OpGreedy: i = step.next; continue;
         case OpJump: case OpEntry: case OpLazy: case OpLazyClassLoop: i = step.other; continue;
-        default: return false;
+        default: return NotEmpty;
         }
     }
+    return NotEmpty;
+}
+
+bool HoldsCapture(const Program& p, int32_t from, int32_t to)
+{
+    for (int32_t i = from; i < to; i++)
+        if (p.steps[i].op == OpCapture)
+            return true;
     return false;
 }
 
 void FindLeavingFirst(Program& p)
 {
-    p.leavesFirst.assign(p.repetitionCount, 0);
+    p.leavesFirst.assign(p.repetitionCount, NotEmpty);
     for (size_t c = 0; c < p.steps.size(); c++) {
         const Step& choice = p.steps[c];
-        if (IsRepetitionChoice(choice) && choice.op == OpGreedy && p.operandPlain[choice.value])
-            p.leavesFirst[choice.value] = FirstWayEmpty(p, static_cast<int32_t>(c));
+        int32_t at = static_cast<int32_t>(c);
+        if (IsRepetitionChoice(choice) && choice.op == OpGreedy && !HoldsCapture(p, at + 1, choice.other))
+            p.leavesFirst[choice.value] = FirstWayMode(p, at);
     }
 }
 

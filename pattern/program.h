@@ -64,9 +64,11 @@ struct Program {
     // switch (operandPlain), 32 bytes: the bytes its operand can consume.
     std::vector<uint8_t> operandPlain;
     std::vector<uint8_t> operandBytes;
-    // Per empty-able repetition: greedy, with a plain operand whose first way
-    // consumes nothing and tests nothing, so that a pass's first outcome is to
-    // leave where it began: the matcher tries leaving first, as if lazy.
+    // Per empty-able greedy repetition whose operand holds no capture: when the
+    // first way of a pass consumes and tests nothing, the mode it comes back in
+    // (0 or 1, or 2: the mode it began in); 3 otherwise. Where that is the mode
+    // of the walk, the pass's first outcome is to leave where it began, and
+    // the matcher tries leaving first, as if lazy.
     std::vector<uint8_t> leavesFirst;
     bool anchored = false;    // the first node is LineStart: one attempt only
     bool nullable = false;    // a match can start without consuming (no start filter then)
