@@ -258,9 +258,11 @@ const Family Families[] = {
     // A match that begins a pass at every level at every character.
     {"{{..{a@}+..}+}+$", [](int d) { return Repeat("{", d) + "a@" + Repeat("}+", d) + "$"; }, As},
     // Known to grow faster than the nest: the same with a switch out of the search's
-    // mode ending every pass, so that the pass bits stay in the key.
+    // mode ending every pass (the Joins' states keep pass bits, so they are not kept),
+    // and with a first way that tests an anchor, so that no pass is known to leave first.
     {"{{..{a@\\c}*..\\c}*b}*$", [](int d) { return Repeat("{", d) + "a@" + Repeat("\\c}*", d - 1) + "b}*$"; },
      AsThenB},
+    {"{{..{a@$?}*..$?}*$", [](int d) { return Repeat("{", d) + "a@" + Repeat("$?}*", d - 1) + "$"; }, As},
     {"{a?|a?}..{a?}*b", [](int d) { return Repeat("{a?|a?}", d) + "{a?}*b"; }, As},
     {"{{..{\\w+\\s?}*..}*}*$", [](int d) { return Repeat("{", d) + "\\w+\\s?" + Repeat("}*", d) + "$"; },
      [](int n) { return Words(n - 1) + "!"; }},
