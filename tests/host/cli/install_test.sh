@@ -2,17 +2,12 @@
 # make install into a DESTDIR, then the installed program, run from another
 # folder, imports the shipped types it was installed with and lists a file.
 set -u
+. "$(dirname "$0")/../../support/shell_checks.sh"
 source=$1
 tree=$2
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 dest=$dir/dest
-failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 
 # A make of its own, not a job of the make that may have started these tests.
 unset MAKEFLAGS MFLAGS MAKELEVEL
@@ -34,5 +29,4 @@ printf '#include <stdio.h>\n\nstruct point {\n    int x, y;\n};\n\nint main(void
 "$program" list --porcelain main.c > out 2> err || { fail "list failed"; cat err; }
 grep -q '^item	main$' out && grep -q '^item	struct point$' out || { fail "list gave:"; cat out err; }
 
-[ "$failures" = 0 ] && echo "installed program works from $dest"
-exit $((failures > 0))
+finish "installed program works from $dest"

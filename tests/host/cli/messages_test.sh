@@ -3,32 +3,16 @@
 # FILE, help and --version, types set without a name, info in words, and the
 # line that says why list found no type for a file. Runs in a store of its own.
 set -u
+. "$(dirname "$0")/../../support/shell_checks.sh"
 program=$1
 version=$2
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 export XDG_CONFIG_HOME=$dir/config
 cd "$dir" || exit 1
-failures=0
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-# run EXPECTED-STATUS ARGS...: output in out, errors in err.
-run() {
-    local status=$1
-    shift
-    "$program" "$@" > out 2> err
-    local got=$?
-    [ "$got" = "$status" ] || { fail "$* answered $got, wanted $status"; cat out err; }
-}
-
-# contains FILE TEXT
-contains() {
-    grep -qF -- "$2" "$1" || { fail "$1 lacks: $2"; cat "$1"; }
-}
+# run EXPECTED-STATUS ARGS...: the program's output in out, errors in err.
+run() { expect "$1" "$program" "${@:2}"; }
 
 run 1 nosuch.c
 contains err "nosuch.c: no such file, nor a command"
@@ -67,5 +51,4 @@ cp a.c a.py
 run 0 list a.py
 [ -s err ] && fail "a file with a type got a reason: $(cat err)"
 
-[ "$failures" = 0 ] && echo "all message checks passed"
-exit $((failures > 0))
+finish "all message checks passed"

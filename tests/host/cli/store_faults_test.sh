@@ -4,6 +4,7 @@
 # fails with a message naming the cause, a non-zero exit, and the old store
 # byte for byte; a store linked elsewhere is rewritten there, the link kept.
 set -u
+. "$(dirname "$0")/../../support/shell_checks.sh"
 program=$1
 dir=$(mktemp -d)
 chmod 755 "$dir"
@@ -12,13 +13,7 @@ export XDG_CONFIG_HOME=$dir/config
 folder=$XDG_CONFIG_HOME/stringslist
 store=$folder/registry.reg
 cd "$dir" || exit 1
-failures=0
 long=$(printf 'm%.0s' {1..500})  # three of them make a store of more than 1 KiB
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 
 # refused NAME TEXT [RUNNER...]: a change fails, says TEXT, and leaves the store as it was.
 refused() {
@@ -74,5 +69,4 @@ cp "$dir/saved.reg" "$dir/elsewhere/registry.reg"
 grep -qF '\Make]' "$dir/elsewhere/registry.reg" || fail "the change did not reach the linked store"
 grep -qF '\C]' "$dir/elsewhere/registry.reg" || fail "the linked store lost a type"
 
-[ "$failures" = 0 ] && echo "all store fault checks passed"
-exit $((failures > 0))
+finish "all store fault checks passed"

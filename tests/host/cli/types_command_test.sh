@@ -4,32 +4,16 @@
 # clear errors for bad .reg files, an unreadable store and an unwritable one,
 # with the store left byte for byte as it was. Runs in a store of its own.
 set -u
+. "$(dirname "$0")/../../support/shell_checks.sh"
 program=$1
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 export XDG_CONFIG_HOME=$dir/config
 store=$XDG_CONFIG_HOME/stringslist/registry.reg
 cd "$dir" || exit 1
-failures=0
 
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
-
-# run EXPECTED-STATUS ARGS...: output in out, errors in err.
-run() {
-    local status=$1
-    shift
-    "$program" types "$@" > out 2> err
-    local got=$?
-    [ "$got" = "$status" ] || { fail "types $* answered $got, wanted $status"; cat out err; }
-}
-
-# contains FILE TEXT
-contains() {
-    grep -qF -- "$2" "$1" || { fail "$1 lacks: $2"; cat "$1"; }
-}
+# run EXPECTED-STATUS ARGS...: `types ARGS`' output in out, errors in err.
+run() { expect "$1" "$program" types "${@:2}"; }
 
 # The order in which the plug-in tries the types: names as `list` shows them.
 type_names() {
@@ -171,8 +155,4 @@ run 1 set C --rx new
 run 1 import other.reg
 cmp -s "$store" cut || fail "a store that cannot be parsed was overwritten"
 
-if [ "$failures" != 0 ]; then
-    echo "$failures failures"
-    exit 1
-fi
-echo "types command: all passed"
+finish "types command: all passed"

@@ -6,18 +6,13 @@
 # as the Linux program does; a .reg exported by the Linux program and imported
 # with Wine's regedit reaches the DLL the same way.
 set -u
+. "$(dirname "$0")/../../support/shell_checks.sh"
 dist=$1 version=$2 native=$3 source=$4 prefix=$5
 dir=$(mktemp -d)
 root="Software\\stringslist-test-$$"
 trap 'wine reg delete "HKCU\\$root" /f >/dev/null 2>&1; wine reg delete "HKCU\\$root-regedit" /f >/dev/null 2>&1;
       rm -rf "$dir"' EXIT
 export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
-failures=0
-
-fail() {
-    echo "FAIL: $*"
-    failures=$((failures + 1))
-}
 
 # --- what the zip holds
 name=stringslist-$version-win32
@@ -75,5 +70,4 @@ wine regedit /s exported.reg || fail "regedit could not import the export"
 exe list --porcelain --cursor 300 --root "$root-regedit" stdio.h > regedit.out 2> err || fail "list after regedit"
 cmp linux.out regedit.out || { fail "the regedit import lists differently"; diff linux.out regedit.out | head; }
 
-[ "$failures" = 0 ] && echo "the bundle works under Wine"
-exit $((failures > 0))
+finish "the bundle works under Wine"
