@@ -9,14 +9,6 @@
 
 namespace {
 
-// The bytes a line given as it stands takes in the block: its own and a NUL.
-std::string Stored(std::string_view line)
-{
-    std::string stored(line);
-    stored += '\0';
-    return stored;
-}
-
 // The whole file in bytes; false on a read error. A first piece is read
 // before the size is trusted (a folder claims to be huge and then fails);
 // after it the rest comes in one read, so the block is never copied.
@@ -74,17 +66,9 @@ std::string_view TextLines::operator[](size_t n) const
 
 void TextLines::push_back(std::string_view line)
 {
-    Bytes += Stored(line);
+    Bytes.append(line.data(), line.size());
+    Bytes += '\0';
     Starts.push_back(Bytes.size());
-}
-
-void TextLines::Replace(size_t n, std::string_view line)
-{
-    std::string stored = Stored(line);
-    size_t start = Starts[n], old = Starts[n + 1] - start;
-    Bytes.replace(start, old, stored);
-    for (size_t i = n + 1; i < Starts.size(); i++)
-        Starts[i] = Starts[i] - old + stored.size();
 }
 
 bool TextLines::Read(const std::string& path, std::string& error)

@@ -28,30 +28,11 @@ public:
 
     void push_back(std::string_view line);
 
-    // Line n, assignable: lines[n] = "text" replaces it.
-    class Slot {
-    public:
-        Slot& operator=(std::string_view line)
-        {
-            Lines.Replace(N, line);
-            return *this;
-        }
-        operator std::string_view() const { return static_cast<const TextLines&>(Lines)[N]; }
-
-    private:
-        friend class TextLines;
-        Slot(TextLines& lines, size_t n) : Lines(lines), N(n) {}
-        TextLines& Lines;
-        size_t N;
-    };
-    Slot operator[](size_t n) { return Slot(*this, n); }
-
     // Replaces the lines with the file's. False, with a reason people can act
     // on, when it cannot be read; the lines are then empty.
     bool Read(const std::string& path, std::string& error);
 
 private:
-    void Replace(size_t n, std::string_view line);
     // Turns the line ends of the bytes read into NULs and notes where lines start.
     void Index();
 

@@ -14,10 +14,12 @@ protected:
     void SetUp() override
     {
         Editor.FileName = "main.c";
+        std::vector<std::string> lines;
         for (int i = 0; i < 100; i++)
-            Editor.Lines.push_back("line " + std::to_string(i));
-        Editor.Lines[10] = "short";
-        Editor.Lines[11] = "a much longer line";
+            lines.push_back("line " + std::to_string(i));
+        lines[10] = "short";
+        lines[11] = "a much longer line";
+        Editor.Lines = TextLines(lines);
         Editor.Utf8 = true;
         Editor.ViewHeight = 20;
         Editor.ViewWidth = 10;
