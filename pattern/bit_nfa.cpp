@@ -137,7 +137,7 @@ void Renumber(BitNfa& nfa, int count)
 void BuildBitNfa(const Program& program, BitNfa& nfa)
 {
     nfa = BitNfa();
-    if (program.repetitionCount > 0 || program.caseSwitches)
+    if (program.repetitionCount > 0 || program.CaseSwitches())
         return;
     Builder b{program, std::vector<int>(program.steps.size(), -1), {}};
     int count = 0;

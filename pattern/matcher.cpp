@@ -223,9 +223,9 @@ inline uint64_t PassBits(const Step& step, int32_t position, bool* overflow)
     const Program& p = engine.program;
     uint64_t bits = 0;
     *overflow = false;
-    int32_t from = p.enclosingStart[step.slot], to = p.enclosingStart[step.slot + 1];
-    if (from == to || engine.modeFixed)
+    if (!NeedsPassBits(step))
         return 0;
+    int32_t from = p.enclosingStart[step.slot], to = p.enclosingStart[step.slot + 1];
     for (int32_t j = from; j < to; j++) {
         if (engine.passStart[p.enclosing[j]] != position)
             continue;
@@ -615,7 +615,7 @@ bool Holds(const uint8_t* s, int32_t n, const std::string& r)
 // Whether s[from, end) holds one of the strings every match contains (true when none are known).
 bool HoldsRequired(const Program& p, const uint8_t* s, int32_t from, int32_t end)
 {
-    if (p.required.empty() || p.caseSwitches || !(Matcher.MatchMode & 1))
+    if (p.required.empty() || p.CaseSwitches() || !(Matcher.MatchMode & 1))
         return true;
     for (const std::string& r : p.required)
         if (Holds(s + from, end - from, r))

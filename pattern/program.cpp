@@ -6,6 +6,7 @@
 #include <string.h>
 
 #include <algorithm>
+#include <initializer_list>
 #include <unordered_map>
 
 #include "pattern/char_class.h"
@@ -185,13 +186,18 @@ bool IsRepetitionChoice(const Step& step)
     return (step.op == OpGreedy || step.op == OpLazy) && step.value >= 0;
 }
 
-// Whether a case switch lies between steps `from` and `to`.
-bool HoldsCaseSwitch(const Program& p, int32_t from, int32_t to)
+// Whether a step of one of the kinds `ops` lies between steps `from` and `to`.
+bool Holds(const Program& p, int32_t from, int32_t to, std::initializer_list<uint8_t> ops)
 {
     for (int32_t i = from; i < to; i++)
-        if (p.steps[i].op == OpCaseSensitive || p.steps[i].op == OpIgnoreCase)
+        if (std::find(ops.begin(), ops.end(), p.steps[i].op) != ops.end())
             return true;
     return false;
+}
+
+bool HoldsCaseSwitch(const Program& p, int32_t from, int32_t to)
+{
+    return Holds(p, from, to, {OpCaseSensitive, OpIgnoreCase});
 }
 
 // Whether every way from the operand of the repetition at choice `c` meets a
@@ -266,19 +272,17 @@ void ListEnclosingRepetitions(Program& p)
 // matcher then leaves the repetition at once, which gives the same answer.
 void FindOperandBytes(Program& p)
 {
-    p.operandPlain.assign(p.repetitionCount, 1);
+    p.operandPlain.assign(p.repetitionCount, 0);
     p.operandBytes.assign(static_cast<size_t>(p.repetitionCount) * 32, 0);
     for (size_t c = 0; c < p.steps.size(); c++) {
         const Step& choice = p.steps[c];
         if (!IsRepetitionChoice(choice))
             continue;
+        int32_t from = static_cast<int32_t>(c) + 1;
+        p.operandPlain[choice.value] = !Holds(p, from, choice.other, {OpCapture, OpCaseSensitive, OpIgnoreCase});
         uint8_t* bytes = &p.operandBytes[static_cast<size_t>(choice.value) * 32];
-        for (int32_t i = static_cast<int32_t>(c) + 1; i < choice.other; i++) {
+        for (int32_t i = from; i < choice.other && p.operandPlain[choice.value]; i++) {
             const Step& step = p.steps[i];
-            if (step.op == OpCapture || step.op == OpCaseSensitive || step.op == OpIgnoreCase) {
-                p.operandPlain[choice.value] = 0;
-                break;
-            }
             if (step.op == OpClass)
                 for (int k = 0; k < 32; k++)
                     bytes[k] |= step.data[k];
@@ -320,21 +324,13 @@ uint8_t FirstWayMode(const Program& p, int32_t c)
     return NotEmpty;
 }
 
-bool HoldsCapture(const Program& p, int32_t from, int32_t to)
-{
-    for (int32_t i = from; i < to; i++)
-        if (p.steps[i].op == OpCapture)
-            return true;
-    return false;
-}
-
 void FindLeavingFirst(Program& p)
 {
     p.leavesFirst.assign(p.repetitionCount, NotEmpty);
     for (size_t c = 0; c < p.steps.size(); c++) {
         const Step& choice = p.steps[c];
         int32_t at = static_cast<int32_t>(c);
-        if (IsRepetitionChoice(choice) && choice.op == OpGreedy && !HoldsCapture(p, at + 1, choice.other))
+        if (IsRepetitionChoice(choice) && choice.op == OpGreedy && !Holds(p, at + 1, choice.other, {OpCapture}))
             p.leavesFirst[choice.value] = FirstWayMode(p, at);
     }
 }
@@ -459,7 +455,6 @@ void FindRequiredStrings(Program& p)
             cover[i].none = true;
         p.switchesToExact = p.switchesToExact || p.steps[i].op == OpCaseSensitive;
         p.switchesToFolded = p.switchesToFolded || p.steps[i].op == OpIgnoreCase;
-        p.caseSwitches = p.switchesToExact || p.switchesToFolded;
     }
     for (bool changed = true; changed;) {
         changed = false;

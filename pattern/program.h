@@ -74,9 +74,9 @@ struct Program {
     bool nullable = false;    // a match can start without consuming (no start filter then)
     uint8_t firstBytes[32] = {};  // bytes that can begin a match when not nullable
     int onlyFirstByte = -1;       // the one byte in firstBytes, if there is just one
-    bool caseSwitches = false;    // the pattern holds \c or \C
-    bool switchesToExact = false;   // ... \C
-    bool switchesToFolded = false;  // ... \c
+    bool switchesToExact = false;   // the pattern holds \C
+    bool switchesToFolded = false;  // the pattern holds \c
+    bool CaseSwitches() const { return switchesToExact || switchesToFolded; }
     // Every match contains one of these strings (compared exactly); none known when empty.
     std::vector<std::string> required;
 };
