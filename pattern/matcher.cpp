@@ -119,6 +119,15 @@ private:
     size_t top_ = 0;
 };
 
+// A way through an operand, followed without consuming (FirstOutcomeLeaves).
+struct FirstWay {
+    int32_t step;
+    uint8_t mode;
+    uint8_t kind;    // Follow, TakeOne (a lazy class loop's next character) or NotKnown
+    uint8_t writes;  // the way passed a capture
+};
+enum FirstWayKind : uint8_t { Follow, TakeOne, NotKnown };
+
 struct Engine {
     const PatternNode* preparedFor = nullptr;
     bool preparedWithShortcuts = true;
@@ -136,6 +145,19 @@ struct Engine {
     long steps = 0;
     bool gaveUp = false;
     bool modeFixed = false;   // no switch in the pattern leads out of the search's mode: no pass bits
+    // Whether a pass's first outcome is to leave, where that depends on the
+    // place: per repetition, position and mode, this search's generation
+    // times 4, plus 2 if that way captures, plus 1 if it leaves.
+    std::vector<uint32_t> leaving;
+    uint32_t leavingGeneration = 0;
+    std::vector<uint32_t> wayMet;  // per step and mode: the search for a first outcome that met it
+    uint32_t wayStamp = 0;
+    std::vector<FirstWay> ways;
+    std::vector<FirstWay> outcomes;  // repetitions whose first outcome here is to be decided
+    // Capture frames on the stack per register, and the registers that have
+    // one: where every register has, a capture passed now stores nothing.
+    int32_t held[REGISTER_COUNT] = {};
+    int registersHeld = 0;
 };
 
 Engine engine;
@@ -179,6 +201,15 @@ void ResetSearch(int32_t from)
     engine.failed.Reset(engine.program.choiceCount, SubjectLength());
     const Program& p = engine.program;
     engine.modeFixed = (Matcher.MatchMode & 1) ? !p.switchesToFolded : !p.switchesToExact;
+    if (p.leavesFirstDepends) {
+        size_t size = static_cast<size_t>(p.repetitionCount) * (SubjectLength() + 1) * 2;
+        if (engine.leaving.size() < size)
+            engine.leaving.resize(size);
+        if (++engine.leavingGeneration == uint32_t(1) << 30) {
+            std::fill(engine.leaving.begin(), engine.leaving.end(), 0);
+            engine.leavingGeneration = 1;
+        }
+    }
     engine.steps = 0;
     engine.gaveUp = false;
     if (engine.useLive) {
@@ -199,13 +230,6 @@ void SetPass(int32_t repetition, int32_t position)
     int32_t& start = engine.passStart[repetition];
     engine.stack.push_back(Frame{0, start, repetition, UndoFrame, -1});
     start = position;
-}
-
-// Whether the first outcome of a new pass of `repetition` here is to leave it (program.h).
-inline bool LeavesFirst(const Program& p, int32_t repetition, unsigned mode)
-{
-    uint8_t comesBackIn = p.leavesFirst[repetition];
-    return comesBackIn == 2 || comesBackIn == (mode & 1);
 }
 
 // Whether the states of this step tell apart where the repetitions around it began their pass.
@@ -387,8 +411,11 @@ bool Backtrack(int32_t& pc, int32_t& q, unsigned& mode)
             engine.passStart[f.value] = f.position;
             if (f.choice >= 0)
                 engine.failed.Add(engine.program.steps[f.choice].slot, f.step, f.type >> 8, 0);
-        } else if (type == TriedFrame)
+        } else if (type == TriedFrame) {
             RecordFailure(f);
+        } else if (type == CaptureFrame && engine.program.leavesFirstWrites && --engine.held[f.value] == 0) {
+            engine.registersHeld--;
+        }
         stack.pop_back();
     }
     return false;
@@ -411,6 +438,199 @@ bool IsWordAt(const uint8_t* s, int32_t i)
     return IsAlnumChar(s[i]);
 }
 
+// Whether the line or word boundary of `op` is at q.
+bool AnchorHolds(uint8_t op, const uint8_t* s, int32_t q, int32_t end)
+{
+    switch (op) {
+    case OpLineStart: return q == 0;
+    case OpLineEnd: return q == end;
+    case OpWordStart: return q < end && (q == 0 || (IsWordAt(s, q) && !IsWordAt(s, q - 1)));
+    default: return q > 0 && (q == end || (!IsWordAt(s, q) && IsWordAt(s, q - 1)));
+    }
+}
+
+
+uint32_t& KnownLeaving(int32_t repetition, int32_t q, unsigned mode)
+{
+    return engine.leaving[(static_cast<size_t>(repetition) * (SubjectLength() + 1) + q) * 2 + (mode & 1)];
+}
+
+bool IsKnown(uint32_t known)
+{
+    return known >> 2 == engine.leavingGeneration;
+}
+
+void FindFirstOutcomes(int32_t c, int32_t q, unsigned mode);
+uint32_t FirstOutcome(int32_t c, int32_t q, unsigned mode);
+
+// Whether the first outcome of a new pass of the repetition at choice `c`,
+// begun at q in `mode`, is to leave it where it began, in that mode (program.h).
+inline bool LeavesFirst(const Program& p, int32_t c, int32_t q, unsigned mode)
+{
+    int32_t repetition = p.steps[c].value;
+    uint8_t comesBackIn = p.leavesFirst[repetition];
+    if (comesBackIn != DependsOnPlace)
+        return comesBackIn == KeepsMode || comesBackIn == (mode & 1);
+    if (!IsKnown(KnownLeaving(repetition, q, mode)))
+        FindFirstOutcomes(c, q, mode);
+    uint32_t known = KnownLeaving(repetition, q, mode);
+    return (known & 1) && (!(known & 2) || engine.registersHeld == p.captureRegisters);
+}
+
+// Decides whether the repetition at choice `c` leaves first at q in `mode`,
+// after the DependsOnPlace repetitions inside it (in either mode, where the
+// pattern switches case), innermost first.
+void FindFirstOutcomes(int32_t c, int32_t q, unsigned mode)
+{
+    const Program& p = engine.program;
+    std::vector<FirstWay>& todo = engine.outcomes;
+    todo.assign(1, FirstWay{c, static_cast<uint8_t>(mode & 1), Follow, 0});
+    unsigned modes = p.CaseSwitches() ? 2 : 1;
+    while (!todo.empty()) {
+        FirstWay at = todo.back();
+        int32_t repetition = p.steps[at.step].value;
+        uint32_t& known = KnownLeaving(repetition, q, at.mode);
+        if (IsKnown(known)) {
+            todo.pop_back();
+            continue;
+        }
+        bool ready = true;
+        for (int32_t k = p.innerStart[repetition]; k < p.innerStart[repetition + 1]; k++)
+            for (unsigned m = 0; m < modes; m++) {
+                uint8_t innerMode = static_cast<uint8_t>(modes == 2 ? m : mode & 1);
+                if (!IsKnown(KnownLeaving(p.steps[p.inner[k]].value, q, innerMode))) {
+                    todo.push_back(FirstWay{p.inner[k], innerMode, Follow, 0});
+                    ready = false;
+                }
+            }
+        if (ready) {
+            known = engine.leavingGeneration << 2 | FirstOutcome(at.step, q, at.mode);
+            todo.pop_back();
+        }
+    }
+}
+
+const uint32_t NotLeaving = 4;
+
+// What is known, when an outer repetition asks, of the first outcome of a
+// pass of inner `repetition` begun at q in `mode`: as FirstOutcome answers,
+// 0 when it has to be followed, NotLeaving when it is known not to leave.
+uint32_t InnerFirstOutcome(int32_t repetition, int32_t q, unsigned mode)
+{
+    uint8_t comesBackIn = engine.program.leavesFirst[repetition];
+    if (comesBackIn != DependsOnPlace)
+        return comesBackIn == KeepsMode || comesBackIn == (mode & 1);
+    uint32_t known = KnownLeaving(repetition, q, mode);  // decided before the outer one
+    return IsKnown(known) && (known & 1) ? known & 3 : NotLeaving;
+}
+
+// Where the first way of a pass consumes, tests or captures, the place
+// decides its first outcome: the ways through the operand that consume
+// nothing are followed at q in the walk's order, anchors tested there, until
+// one comes back to the loop-back (the first outcome: to leave, if in the
+// walk's mode), one could consume (the first outcome may consume: not known),
+// or none is left (the pass fails: leaving first gives the same order too).
+// Nothing but the mode decides a way that consumes nothing, and no such way
+// loops (a repetition begun on it is left at its loop-back), so a way met
+// again is over. An inner repetition decided already to leave first is left,
+// and its pass not followed further. The answer: 1 if the first outcome is to
+// leave, plus 2 if that way passes a capture.
+uint32_t FirstOutcome(int32_t c, int32_t q, unsigned mode)
+{
+    const Program& p = engine.program;
+    const uint8_t* s = reinterpret_cast<const uint8_t*>(Matcher.SubjectStart);
+    const int32_t end = SubjectLength();
+    const Step& choice = p.steps[c];
+    if (engine.wayMet.size() < p.steps.size() * 2)
+        engine.wayMet.assign(p.steps.size() * 2, 0);
+    if (++engine.wayStamp == 0) {
+        std::fill(engine.wayMet.begin(), engine.wayMet.end(), 0);
+        engine.wayStamp = 1;
+    }
+    std::vector<FirstWay>& ways = engine.ways;
+    ways.assign(1, FirstWay{choice.next, static_cast<uint8_t>(mode & 1), Follow, 0});
+    while (!ways.empty()) {
+        FirstWay way = ways.back();
+        ways.pop_back();
+        if (way.kind == NotKnown)
+            return 0;
+        if (way.kind == TakeOne) {
+            if (q < end && InMap(p.steps[way.step].data, s[q]))
+                return 0;
+            continue;
+        }
+        for (int32_t i = way.step;;) {
+            uint32_t& met = engine.wayMet[static_cast<size_t>(i) * 2 + way.mode];
+            if (met == engine.wayStamp)
+                break;
+            met = engine.wayStamp;
+            engine.steps++;
+            const Step& step = p.steps[i];
+            switch (step.op) {
+            case OpLoopBack:
+                if (step.value == choice.value)
+                    return way.mode == (mode & 1) ? 1u | way.writes << 1 : 0;
+                i = step.exit;  // its pass began here
+                continue;
+            case OpNext: case OpJoinRep: i = step.next; continue;
+            case OpJump: i = step.other; continue;
+            case OpLineStart: case OpLineEnd: case OpWordStart: case OpWordEnd:
+                if (!AnchorHolds(step.op, s, q, end))
+                    break;
+                i = step.next;
+                continue;
+            case OpCaseSensitive: way.mode = 1; i = step.next; continue;
+            case OpIgnoreCase: way.mode = 0; i = step.next; continue;
+            case OpCapture: way.writes = 1; i = step.next; continue;
+            case OpClass:
+                if (q < end && InMap(step.data, s[q]))
+                    return 0;
+                break;
+            case OpLiteral:
+                if (LiteralMatches(step, s, q, end, way.mode))
+                    return 0;
+                break;
+            case OpClassLoop:
+                if (q < end && InMap(step.data, s[q]))
+                    return 0;
+                i = step.other;
+                continue;
+            case OpLazyClassLoop:
+                ways.push_back(FirstWay{i, way.mode, TakeOne, 0});
+                i = step.other;
+                continue;
+            case OpEntry: case OpGreedy: {
+                // A pass of an inner repetition begins: where its first outcome is
+                // known to be to leave, the way goes on at its Join.
+                uint32_t known = step.value >= 0 ? InnerFirstOutcome(step.value, q, way.mode) : 0;
+                if (known == NotLeaving)
+                    return 0;
+                if (known & 1) {
+                    ways.push_back(FirstWay{i, way.mode, NotKnown, 0});
+                    way.writes |= (known >> 1) & 1;
+                    i = step.op == OpEntry ? step.exit : step.other;
+                    continue;
+                }
+                if (step.op == OpEntry) {
+                    i = step.other;
+                    continue;
+                }
+                ways.push_back(FirstWay{step.other, way.mode, Follow, way.writes});
+                i = step.next;
+                continue;
+            }
+            case OpLazy:
+                ways.push_back(FirstWay{step.next, way.mode, Follow, way.writes});
+                i = step.other;
+                continue;
+            default:  // the end of the list
+                break;
+            }
+            break;
+        }
+    }
+    return 1;
+}
 
 // Walks from step `pc` at position `q`; 1 when Accept is reached.
 int Walk(int32_t pc, int32_t q)
@@ -422,6 +642,10 @@ int Walk(int32_t pc, int32_t q)
     engine.stack.clear();
     if (p.repetitionCount)
         engine.passStart.assign(p.repetitionCount, NoPass);
+    if (p.leavesFirstWrites) {
+        memset(engine.held, 0, sizeof engine.held);
+        engine.registersHeld = 0;
+    }
     for (;;) {
         if (engine.stepBudget && ++engine.steps > engine.stepBudget) {
             engine.gaveUp = true;
@@ -452,23 +676,8 @@ int Walk(int32_t pc, int32_t q)
             pc = step.next;
             continue;
         }
-        case OpLineStart:
-            if (q != 0)
-                break;
-            pc = step.next;
-            continue;
-        case OpLineEnd:
-            if (q != end)
-                break;
-            pc = step.next;
-            continue;
-        case OpWordStart:
-            if (q >= end || (q > 0 && (!IsWordAt(s, q) || IsWordAt(s, q - 1))))
-                break;
-            pc = step.next;
-            continue;
-        case OpWordEnd:
-            if (q == 0 || (q < end && (IsWordAt(s, q) || !IsWordAt(s, q - 1))))
+        case OpLineStart: case OpLineEnd: case OpWordStart: case OpWordEnd:
+            if (!AnchorHolds(step.op, s, q, end))
                 break;
             pc = step.next;
             continue;
@@ -489,6 +698,8 @@ int Walk(int32_t pc, int32_t q)
             continue;
         case OpCapture:
             engine.stack.push_back(Frame{0, q, step.value, CaptureFrame, 0});
+            if (p.leavesFirstWrites && engine.held[step.value]++ == 0)
+                engine.registersHeld++;
             pc = step.next;
             continue;
         case OpClassLoop: {
@@ -515,7 +726,7 @@ int Walk(int32_t pc, int32_t q)
         }
         case OpGreedy:
         case OpLazy: {
-            bool greedy = step.op == OpGreedy && !(step.value >= 0 && LeavesFirst(p, step.value, mode));
+            bool greedy = step.op == OpGreedy && !(step.value >= 0 && LeavesFirst(p, pc, q, mode));
             if (FailedBefore(step, q, mode))
                 break;
             // A new pass that cannot consume comes back empty or fails: the repetition is left here.

@@ -10,6 +10,7 @@
 #include <unordered_map>
 
 #include "pattern/char_class.h"
+#include "pattern/pattern.h"
 #include "pattern/pattern_node.h"
 
 namespace {
@@ -176,6 +177,7 @@ void MarkEmptyableRepetitions(Builder& b)
         if (r.entry >= 0) {
             p.steps[r.entry].op = OpEntry;
             p.steps[r.entry].value = rep;
+            p.steps[r.entry].exit = r.join;
         }
     }
 }
@@ -298,7 +300,6 @@ void FindOperandBytes(Program& p)
 // branches of choices, a lazy loop's first way taking nothing, the exits of
 // repetitions begun on the way): 0 or 1 when a switch sets it on the way,
 // KeepsMode when none does, NotEmpty when that way consumes or tests.
-enum { KeepsMode = 2, NotEmpty = 3 };
 uint8_t FirstWayMode(const Program& p, int32_t c)
 {
     const Step& choice = p.steps[c];
@@ -330,8 +331,35 @@ void FindLeavingFirst(Program& p)
     for (size_t c = 0; c < p.steps.size(); c++) {
         const Step& choice = p.steps[c];
         int32_t at = static_cast<int32_t>(c);
-        if (IsRepetitionChoice(choice) && choice.op == OpGreedy && !Holds(p, at + 1, choice.other, {OpCapture}))
-            p.leavesFirst[choice.value] = FirstWayMode(p, at);
+        if (IsRepetitionChoice(choice) && choice.op == OpGreedy) {
+            uint8_t mode = FirstWayMode(p, at);
+            p.leavesFirst[choice.value] = mode == NotEmpty ? uint8_t(DependsOnPlace) : mode;
+            p.leavesFirstDepends = p.leavesFirstDepends || mode == NotEmpty;
+            p.leavesFirstWrites = p.leavesFirstWrites || (mode == NotEmpty && Holds(p, at + 1, choice.other, {OpCapture}));
+        }
+    }
+    std::vector<uint8_t> captured(REGISTER_COUNT, 0);
+    for (const Step& step : p.steps)
+        if (step.op == OpCapture && !captured[step.value]++)
+            p.captureRegisters++;
+    // Each such repetition's own: those inside its operand with no other of them between.
+    std::vector<std::vector<int32_t>> inner(p.repetitionCount);
+    std::vector<int32_t> open;  // choices of the enclosing ones, outermost first
+    for (int32_t c = 0; c < static_cast<int32_t>(p.steps.size()); c++) {
+        const Step& choice = p.steps[c];
+        if (!IsRepetitionChoice(choice) || p.leavesFirst[choice.value] != DependsOnPlace)
+            continue;
+        while (!open.empty() && p.steps[open.back()].other <= c)
+            open.pop_back();
+        if (!open.empty())
+            inner[p.steps[open.back()].value].push_back(c);
+        open.push_back(c);
+    }
+    p.innerStart.assign(1, 0);
+    p.inner.clear();
+    for (const std::vector<int32_t>& list : inner) {
+        p.inner.insert(p.inner.end(), list.begin(), list.end());
+        p.innerStart.push_back(static_cast<int32_t>(p.inner.size()));
     }
 }
 

@@ -44,11 +44,13 @@ struct Step {
     int16_t length;       // OpLiteral: bytes at `data`
     int32_t next;         // the sentinel OpFail step when the node has none
     int32_t other;        // jumps and choices: their target; AltEnd: where its skip lands
-    int32_t exit;         // OpLoopBack: the construct's Join, taken when a pass consumed nothing
+    int32_t exit;         // OpLoopBack: the construct's Join, taken when a pass consumed nothing; OpEntry: that Join
     int32_t value;        // OpCapture: register; repetitions: index into the pass table, else -1
     int32_t slot;         // choices and OpJoinRep: index among them (for the failed-state memory), else -1
     const uint8_t* data;  // OpClass: 32-byte map; OpLiteral: the characters
 };
+
+enum LeavesFirstKind : uint8_t { KeepsMode = 2, NotEmpty = 3, DependsOnPlace = 4 };
 
 struct Program {
     std::vector<Step> steps;  // one per node in list order, then the OpFail sentinel
@@ -64,12 +66,20 @@ struct Program {
     // switch (operandPlain), 32 bytes: the bytes its operand can consume.
     std::vector<uint8_t> operandPlain;
     std::vector<uint8_t> operandBytes;
-    // Per empty-able greedy repetition whose operand holds no capture: when the
-    // first way of a pass consumes and tests nothing, the mode it comes back in
-    // (0 or 1, or 2: the mode it began in); 3 otherwise. Where that is the mode
-    // of the walk, the pass's first outcome is to leave where it began, and
-    // the matcher tries leaving first, as if lazy.
+    // Per empty-able greedy repetition: when the first way of a pass consumes,
+    // tests and captures nothing, the mode it comes back in (0 or 1, or
+    // KeepsMode: the mode it began in); DependsOnPlace when it does, NotEmpty
+    // for the other repetitions. Where a pass's first outcome is to leave
+    // where it began, in the mode of the walk, the matcher tries leaving
+    // first, as if lazy.
     std::vector<uint8_t> leavesFirst;
+    bool leavesFirstDepends = false;  // some repetition's is DependsOnPlace
+    bool leavesFirstWrites = false;   // and its operand holds a capture
+    int captureRegisters = 0;         // registers some capture of the pattern stores
+    // Per repetition, the choices of the DependsOnPlace repetitions inside
+    // its operand with none between: inner[innerStart[r] .. innerStart[r + 1]).
+    std::vector<int32_t> innerStart;
+    std::vector<int32_t> inner;
     bool anchored = false;    // the first node is LineStart: one attempt only
     bool nullable = false;    // a match can start without consuming (no start filter then)
     uint8_t firstBytes[32] = {};  // bytes that can begin a match when not nullable
