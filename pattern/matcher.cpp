@@ -154,10 +154,10 @@ struct Engine {
     uint32_t wayStamp = 0;
     std::vector<FirstWay> ways;
     std::vector<FirstWay> outcomes;  // repetitions whose first outcome here is to be decided
-    // Capture frames on the stack per register, and the registers that have
-    // one: where every register has, a capture passed now stores nothing.
+    // Capture frames on the stack per register, and a bit for each register
+    // that has one: a capture of such a register passed now stores nothing.
     int32_t held[REGISTER_COUNT] = {};
-    int registersHeld = 0;
+    uint64_t heldBits[2] = {};
 };
 
 Engine engine;
@@ -414,7 +414,7 @@ bool Backtrack(int32_t& pc, int32_t& q, unsigned& mode)
         } else if (type == TriedFrame) {
             RecordFailure(f);
         } else if (type == CaptureFrame && engine.program.leavesFirstWrites && --engine.held[f.value] == 0) {
-            engine.registersHeld--;
+            engine.heldBits[f.value / 64] &= ~(uint64_t(1) << (f.value % 64));
         }
         stack.pop_back();
     }
@@ -474,7 +474,8 @@ inline bool LeavesFirst(const Program& p, int32_t c, int32_t q, unsigned mode)
     if (!IsKnown(KnownLeaving(repetition, q, mode)))
         FindFirstOutcomes(c, q, mode);
     uint32_t known = KnownLeaving(repetition, q, mode);
-    return (known & 1) && (!(known & 2) || engine.registersHeld == p.captureRegisters);
+    const uint64_t* stores = &p.operandRegisters[static_cast<size_t>(repetition) * 2];
+    return (known & 1) && (!(known & 2) || ((stores[0] & ~engine.heldBits[0]) | (stores[1] & ~engine.heldBits[1])) == 0);
 }
 
 // Decides whether the repetition at choice `c` leaves first at q in `mode`,
@@ -644,7 +645,7 @@ int Walk(int32_t pc, int32_t q)
         engine.passStart.assign(p.repetitionCount, NoPass);
     if (p.leavesFirstWrites) {
         memset(engine.held, 0, sizeof engine.held);
-        engine.registersHeld = 0;
+        engine.heldBits[0] = engine.heldBits[1] = 0;
     }
     for (;;) {
         if (engine.stepBudget && ++engine.steps > engine.stepBudget) {
@@ -699,7 +700,7 @@ int Walk(int32_t pc, int32_t q)
         case OpCapture:
             engine.stack.push_back(Frame{0, q, step.value, CaptureFrame, 0});
             if (p.leavesFirstWrites && engine.held[step.value]++ == 0)
-                engine.registersHeld++;
+                engine.heldBits[step.value / 64] |= uint64_t(1) << (step.value % 64);
             pc = step.next;
             continue;
         case OpClassLoop: {

@@ -10,7 +10,6 @@
 #include <unordered_map>
 
 #include "pattern/char_class.h"
-#include "pattern/pattern.h"
 #include "pattern/pattern_node.h"
 
 namespace {
@@ -338,10 +337,15 @@ void FindLeavingFirst(Program& p)
             p.leavesFirstWrites = p.leavesFirstWrites || (mode == NotEmpty && Holds(p, at + 1, choice.other, {OpCapture}));
         }
     }
-    std::vector<uint8_t> captured(REGISTER_COUNT, 0);
-    for (const Step& step : p.steps)
-        if (step.op == OpCapture && !captured[step.value]++)
-            p.captureRegisters++;
+    p.operandRegisters.assign(static_cast<size_t>(p.repetitionCount) * 2, 0);
+    for (size_t c = 0; c < p.steps.size() && p.leavesFirstWrites; c++) {
+        const Step& choice = p.steps[c];
+        if (!IsRepetitionChoice(choice))
+            continue;
+        for (int32_t i = static_cast<int32_t>(c) + 1; i < choice.other; i++)
+            if (p.steps[i].op == OpCapture)
+                p.operandRegisters[choice.value * 2 + p.steps[i].value / 64] |= uint64_t(1) << (p.steps[i].value % 64);
+    }
     // Each such repetition's own: those inside its operand with no other of them between.
     std::vector<std::vector<int32_t>> inner(p.repetitionCount);
     std::vector<int32_t> open;  // choices of the enclosing ones, outermost first

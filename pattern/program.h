@@ -75,7 +75,9 @@ struct Program {
     std::vector<uint8_t> leavesFirst;
     bool leavesFirstDepends = false;  // some repetition's is DependsOnPlace
     bool leavesFirstWrites = false;   // and its operand holds a capture
-    int captureRegisters = 0;         // registers some capture of the pattern stores
+    // Where one does, per repetition, two words of bits: the registers the
+    // captures of its operand store.
+    std::vector<uint64_t> operandRegisters;
     // Per repetition, the choices of the DependsOnPlace repetitions inside
     // its operand with none between: inner[innerStart[r] .. innerStart[r + 1]).
     std::vector<int32_t> innerStart;
