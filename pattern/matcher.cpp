@@ -147,7 +147,7 @@ struct Engine {
     bool modeFixed = false;   // no switch in the pattern leads out of the search's mode: no pass bits
     // Whether a pass's first outcome is to leave, where that depends on the
     // place: per repetition, position and mode, this search's generation
-    // times 4, plus 2 if that way captures, plus 1 if it leaves.
+    // times 8, plus the bits of FirstOutcome.
     std::vector<uint32_t> leaving;
     uint32_t leavingGeneration = 0;
     std::vector<uint32_t> wayMet;  // per step and mode: the search for a first outcome that met it
@@ -205,7 +205,7 @@ void ResetSearch(int32_t from)
         size_t size = static_cast<size_t>(p.repetitionCount) * (SubjectLength() + 1) * 2;
         if (engine.leaving.size() < size)
             engine.leaving.resize(size);
-        if (++engine.leavingGeneration == uint32_t(1) << 30) {
+        if (++engine.leavingGeneration == uint32_t(1) << 29) {
             std::fill(engine.leaving.begin(), engine.leaving.end(), 0);
             engine.leavingGeneration = 1;
         }
@@ -457,7 +457,7 @@ uint32_t& KnownLeaving(int32_t repetition, int32_t q, unsigned mode)
 
 bool IsKnown(uint32_t known)
 {
-    return known >> 2 == engine.leavingGeneration;
+    return known >> 3 == engine.leavingGeneration;
 }
 
 void FindFirstOutcomes(int32_t c, int32_t q, unsigned mode);
@@ -505,13 +505,15 @@ void FindFirstOutcomes(int32_t c, int32_t q, unsigned mode)
                 }
             }
         if (ready) {
-            known = engine.leavingGeneration << 2 | FirstOutcome(at.step, q, at.mode);
+            known = engine.leavingGeneration << 3 | FirstOutcome(at.step, q, at.mode);
             todo.pop_back();
         }
     }
 }
 
-const uint32_t NotLeaving = 4;
+// What FirstOutcome answers: the first outcome of a pass is to leave (or it
+// has none), it passes a capture, the pass has no outcome at all.
+enum : uint32_t { Leaves = 1, Writes = 2, Fails = 4, NotLeaving = 8 };
 
 // What is known, when an outer repetition asks, of the first outcome of a
 // pass of inner `repetition` begun at q in `mode`: as FirstOutcome answers,
@@ -522,7 +524,7 @@ uint32_t InnerFirstOutcome(int32_t repetition, int32_t q, unsigned mode)
     if (comesBackIn != DependsOnPlace)
         return comesBackIn == KeepsMode || comesBackIn == (mode & 1);
     uint32_t known = KnownLeaving(repetition, q, mode);  // decided before the outer one
-    return IsKnown(known) && (known & 1) ? known & 3 : NotLeaving;
+    return IsKnown(known) && (known & Leaves) ? known & (Leaves | Writes | Fails) : NotLeaving;
 }
 
 // Where the first way of a pass consumes, tests or captures, the place
@@ -534,8 +536,7 @@ uint32_t InnerFirstOutcome(int32_t repetition, int32_t q, unsigned mode)
 // Nothing but the mode decides a way that consumes nothing, and no such way
 // loops (a repetition begun on it is left at its loop-back), so a way met
 // again is over. An inner repetition decided already to leave first is left,
-// and its pass not followed further. The answer: 1 if the first outcome is to
-// leave, plus 2 if that way passes a capture.
+// and its pass not followed further.
 uint32_t FirstOutcome(int32_t c, int32_t q, unsigned mode)
 {
     const Program& p = engine.program;
@@ -570,7 +571,7 @@ uint32_t FirstOutcome(int32_t c, int32_t q, unsigned mode)
             switch (step.op) {
             case OpLoopBack:
                 if (step.value == choice.value)
-                    return way.mode == (mode & 1) ? 1u | way.writes << 1 : 0;
+                    return way.mode == (mode & 1) ? (way.writes ? Leaves | Writes : uint32_t(Leaves)) : 0;
                 i = step.exit;  // its pass began here
                 continue;
             case OpNext: case OpJoinRep: i = step.next; continue;
@@ -606,9 +607,15 @@ uint32_t FirstOutcome(int32_t c, int32_t q, unsigned mode)
                 uint32_t known = step.value >= 0 ? InnerFirstOutcome(step.value, q, way.mode) : 0;
                 if (known == NotLeaving)
                     return 0;
-                if (known & 1) {
+                if (known & Fails) {
+                    if (step.op == OpEntry)
+                        break;  // a first pass that cannot be made
+                    i = step.other;
+                    continue;
+                }
+                if (known & Leaves) {
                     ways.push_back(FirstWay{i, way.mode, NotKnown, 0});
-                    way.writes |= (known >> 1) & 1;
+                    way.writes |= (known & Writes) ? 1 : 0;
                     i = step.op == OpEntry ? step.exit : step.other;
                     continue;
                 }
@@ -630,7 +637,7 @@ uint32_t FirstOutcome(int32_t c, int32_t q, unsigned mode)
             break;
         }
     }
-    return 1;
+    return Leaves | Fails;
 }
 
 // Walks from step `pc` at position `q`; 1 when Accept is reached.
