@@ -142,6 +142,11 @@ const Case Cases[] = {
     // A way that can end in a match may still fail where a pass began here; the walk then backs up.
     {"(a@)*c", "aaacabc", "0:0-4 1:0-1", 0, 1},
     {"{{(a|)|b}*}+$", "bbcbbbaa", "0:3-8 1:4-4", 0, 1},
+    // Where the walk stands decides whether a pass would first come back empty:
+    // a first pass that cannot be made, captures not yet stored.
+    {"{.@{>|a}+}*", "B", "0:0-1", 0, 0},
+    {"{(b?)a?}*c", "c", "0:0-1 1:0-0", 0, 1},
+    {"{(b?)a?$?}*c", "aac", "0:0-3 1:0-0", 0, 1},
     // The worked example: the bar chain picks one group, $ applies to each.
     {WorkedExample, "int main(int argc, char **argv)", "0:0-31", 0, 1},
     {WorkedExample, "struct foo {", "0:0-12", 0, 1},
