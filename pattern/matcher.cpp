@@ -570,10 +570,13 @@ uint32_t FirstOutcome(int32_t c, int32_t q, unsigned mode)
             const Step& step = p.steps[i];
             switch (step.op) {
             case OpLoopBack:
-                if (step.value == choice.value)
-                    return way.mode == (mode & 1) ? (way.writes ? Leaves | Writes : uint32_t(Leaves)) : 0;
-                i = step.exit;  // its pass began here
-                continue;
+                if (step.value != choice.value) {
+                    i = step.exit;  // its pass began here
+                    continue;
+                }
+                if (way.mode != (mode & 1) && !p.exitSwitchesFirst[choice.value])
+                    return 0;
+                return way.writes ? Leaves | Writes : uint32_t(Leaves);
             case OpNext: case OpJoinRep: i = step.next; continue;
             case OpJump: i = step.other; continue;
             case OpLineStart: case OpLineEnd: case OpWordStart: case OpWordEnd:

@@ -201,18 +201,18 @@ bool HoldsCaseSwitch(const Program& p, int32_t from, int32_t to)
     return Holds(p, from, to, {OpCaseSensitive, OpIgnoreCase});
 }
 
-// Whether every way from the operand of the repetition at choice `c` meets a
-// case switch before a literal and before the pass ends: then a pass walks
-// the same whatever the mode it begins in.
-bool SwitchesFirst(const Program& p, int32_t c)
+// Whether every way from step `from` meets a case switch before a literal,
+// before the match ends and, for the operand of `repetition` (steps `first`
+// to `last`), before the pass ends: then the ways from there walk the same
+// whatever the mode they begin in.
+bool SwitchesFirst(const Program& p, int32_t from, int32_t first, int32_t last, int32_t repetition)
 {
-    const Step& choice = p.steps[c];
     std::vector<uint8_t> seen(p.steps.size(), 0);
-    std::vector<int32_t> todo{choice.next};
+    std::vector<int32_t> todo{from};
     while (!todo.empty()) {
         int32_t i = todo.back();
         todo.pop_back();
-        if (i <= c || i >= choice.other)
+        if (i < first || i > last)
             return false;  // the pass ends, or the way leaves the operand
         if (seen[i])
             continue;
@@ -224,7 +224,7 @@ bool SwitchesFirst(const Program& p, int32_t c)
         case OpLiteral: case OpAccept:
             return false;
         case OpLoopBack:
-            if (step.value == choice.value)
+            if (step.value == repetition)
                 return false;
             todo.push_back(step.other);
             todo.push_back(step.exit);
@@ -253,7 +253,7 @@ void ListEnclosingRepetitions(Program& p)
     for (size_t c = 0; c < p.steps.size(); c++) {
         const Step& choice = p.steps[c];
         if (!IsRepetitionChoice(choice) || !HoldsCaseSwitch(p, static_cast<int32_t>(c) + 1, choice.other) ||
-            SwitchesFirst(p, static_cast<int32_t>(c)))
+            SwitchesFirst(p, choice.next, static_cast<int32_t>(c) + 1, choice.other - 1, choice.value))
             continue;
         for (int32_t i = static_cast<int32_t>(c) + 1; i < choice.other; i++)
             if (p.steps[i].slot >= 0)
@@ -327,12 +327,17 @@ uint8_t FirstWayMode(const Program& p, int32_t c)
 void FindLeavingFirst(Program& p)
 {
     p.leavesFirst.assign(p.repetitionCount, NotEmpty);
+    p.exitSwitchesFirst.assign(p.repetitionCount, 0);
+    int32_t last = static_cast<int32_t>(p.steps.size()) - 1;
     for (size_t c = 0; c < p.steps.size(); c++) {
         const Step& choice = p.steps[c];
         int32_t at = static_cast<int32_t>(c);
         if (IsRepetitionChoice(choice) && choice.op == OpGreedy) {
             uint8_t mode = FirstWayMode(p, at);
-            p.leavesFirst[choice.value] = mode == NotEmpty ? uint8_t(DependsOnPlace) : mode;
+            // Where the way on from the Join meets a switch first, the mode a pass comes back in is of no account.
+            bool blind = SwitchesFirst(p, p.steps[choice.other].next, 0, last, -1);
+            p.exitSwitchesFirst[choice.value] = blind;
+            p.leavesFirst[choice.value] = mode == NotEmpty ? uint8_t(DependsOnPlace) : blind ? uint8_t(KeepsMode) : mode;
             p.leavesFirstDepends = p.leavesFirstDepends || mode == NotEmpty;
             p.leavesFirstWrites = p.leavesFirstWrites || (mode == NotEmpty && Holds(p, at + 1, choice.other, {OpCapture}));
         }

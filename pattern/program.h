@@ -71,8 +71,10 @@ struct Program {
     // KeepsMode: the mode it began in); DependsOnPlace when it does, NotEmpty
     // for the other repetitions. Where a pass's first outcome is to leave
     // where it began, in the mode of the walk, the matcher tries leaving
-    // first, as if lazy.
+    // first, as if lazy. The mode is of no account where every way on from
+    // the repetition's Join meets a case switch first (exitSwitchesFirst).
     std::vector<uint8_t> leavesFirst;
+    std::vector<uint8_t> exitSwitchesFirst;
     bool leavesFirstDepends = false;  // some repetition's is DependsOnPlace
     bool leavesFirstWrites = false;   // and its operand holds a capture
     // Where one does, per repetition, two words of bits: the registers the
