@@ -134,6 +134,9 @@ struct Engine {
     Program program;
     FrameStack stack;
     std::vector<int32_t> passStart;  // per empty-able repetition: where its current pass began
+    std::vector<uint8_t> passMode;   // and in which mode (kept where countOddPasses)
+    bool countOddPasses = false;     // some repetition's passes all come back in one mode
+    int oddPasses = 0;               // repetitions whose current pass BeganOddly
     FailedStates failed;
     LiveStates live;
     BitNfa nfa;
@@ -177,6 +180,10 @@ void PrepareAnew(const PatternNode* pattern)
     engine.preparedFor = nullptr;
     BuildProgram(pattern, engine.program, engine.shortcuts);
     engine.passStart.assign(engine.program.repetitionCount, NoPass);
+    engine.passMode.assign(engine.program.repetitionCount, 0);
+    engine.countOddPasses = false;
+    for (uint8_t mode : engine.program.modeAtLoopBack)
+        engine.countOddPasses = engine.countOddPasses || mode != NoSwitchMode;
     // Editor lines: searches of them allocate nothing, whichever of them come first.
     engine.failed.Reserve(engine.program.choiceCount, 1023);
     engine.useLive = engine.skipDead && engine.program.repetitionCount > 0;
@@ -225,11 +232,37 @@ inline bool Dead(int32_t step, int32_t q, unsigned mode)
     return engine.useLive && !engine.live.Alive(step, q, mode);
 }
 
-void SetPass(int32_t repetition, int32_t position)
+// Whether the current pass of `repetition` began in another mode than the
+// one all its passes come back to the loop-back in.
+inline bool BeganOddly(int32_t repetition)
 {
-    int32_t& start = engine.passStart[repetition];
-    engine.stack.push_back(Frame{0, start, repetition, UndoFrame, -1});
-    start = position;
+    uint8_t back = engine.program.modeAtLoopBack[repetition];
+    return back != NoSwitchMode && engine.passStart[repetition] != NoPass && engine.passMode[repetition] != back;
+}
+
+inline void PutPass(int32_t repetition, int32_t start, unsigned mode)
+{
+    if (!engine.countOddPasses) {
+        engine.passStart[repetition] = start;
+        return;
+    }
+    engine.oddPasses -= BeganOddly(repetition);
+    engine.passStart[repetition] = start;
+    engine.passMode[repetition] = mode & 1;
+    engine.oddPasses += BeganOddly(repetition);
+}
+
+// An UndoFrame of `repetition`'s pass start and mode, to put back on failure.
+inline Frame UndoPass(int32_t repetition, int32_t step, unsigned mode, int32_t join)
+{
+    uint32_t passMode = engine.passMode[repetition];
+    return Frame{step, engine.passStart[repetition], repetition, UndoFrame | (mode & 1) << 8 | passMode << 9, join};
+}
+
+void SetPass(int32_t repetition, int32_t position, unsigned mode)
+{
+    engine.stack.push_back(UndoPass(repetition, 0, 0, -1));
+    PutPass(repetition, position, mode);
 }
 
 // Whether the states of this step tell apart where the repetitions around it began their pass.
@@ -240,18 +273,21 @@ inline bool NeedsPassBits(const Step& step)
 }
 
 // The pass bits of a choice state: bit j set when the j-th empty-able
-// repetition around the choice, innermost first, began its pass here. Only the
-// innermost 64 fit; *overflow tells whether an outer one is set too.
+// repetition around the choice, innermost first, began its pass here, unless
+// it began in the mode all its passes come back in. Only the innermost 64
+// fit; *overflow tells whether an outer one is set too.
 inline uint64_t PassBits(const Step& step, int32_t position, bool* overflow)
 {
     const Program& p = engine.program;
     uint64_t bits = 0;
     *overflow = false;
-    if (!NeedsPassBits(step))
+    if (!NeedsPassBits(step) || (p.loopBackModesOnly[step.slot] && engine.oddPasses == 0))
         return 0;
     int32_t from = p.enclosingStart[step.slot], to = p.enclosingStart[step.slot + 1];
     for (int32_t j = from; j < to; j++) {
-        if (engine.passStart[p.enclosing[j]] != position)
+        int32_t repetition = p.enclosing[j];
+        if (engine.passStart[repetition] != position ||
+            (p.modeAtLoopBack[repetition] != NoSwitchMode && !BeganOddly(repetition)))
             continue;
         if (j - from >= 64)
             *overflow = true;
@@ -400,7 +436,7 @@ bool Backtrack(int32_t& pc, int32_t& q, unsigned& mode)
             int32_t pass = f.value;
             f.type = TriedFrame | (f.type & ~0xFFu);
             if (pass >= 0)
-                SetPass(pass, q);
+                SetPass(pass, q, mode);
             return true;
         }
         if (type == LoopFrame && GiveBack(f, pc, q, mode))
@@ -408,9 +444,15 @@ bool Backtrack(int32_t& pc, int32_t& q, unsigned& mode)
         if (type == LazyLoopFrame && TakeOneMore(f, pc, q, mode))
             return true;
         if (type == UndoFrame) {
-            engine.passStart[f.value] = f.position;
-            if (f.choice >= 0)
-                engine.failed.Add(engine.program.steps[f.choice].slot, f.step, f.type >> 8, 0);
+            PutPass(f.value, f.position, (f.type >> 9) & 1);
+            if (f.choice >= 0) {
+                // The Join's state failed; the passes around it are as they were there.
+                const Step& join = engine.program.steps[f.choice];
+                bool overflow;
+                uint64_t bits = PassBits(join, f.step, &overflow);
+                if (!overflow)
+                    engine.failed.Add(join.slot, f.step, (f.type >> 8) & 1, bits);
+            }
         } else if (type == TriedFrame) {
             RecordFailure(f);
         } else if (type == CaptureFrame && engine.program.leavesFirstWrites && --engine.held[f.value] == 0) {
@@ -651,8 +693,11 @@ int Walk(int32_t pc, int32_t q)
     const int32_t end = SubjectLength();
     unsigned mode = Matcher.MatchMode;
     engine.stack.clear();
-    if (p.repetitionCount)
+    if (p.repetitionCount) {
         engine.passStart.assign(p.repetitionCount, NoPass);
+        engine.passMode.assign(p.repetitionCount, 0);
+        engine.oddPasses = 0;
+    }
     if (p.leavesFirstWrites) {
         memset(engine.held, 0, sizeof engine.held);
         engine.heldBits[0] = engine.heldBits[1] = 0;
@@ -666,21 +711,20 @@ int Walk(int32_t pc, int32_t q)
         switch (step.op) {
         case OpNext: pc = step.next; continue;
         case OpJump: pc = step.other; continue;
-        case OpEntry: SetPass(step.value, q); pc = step.other; continue;
+        case OpEntry: SetPass(step.value, q, mode); pc = step.other; continue;
         case OpLoopBack: pc = engine.passStart[step.value] == q ? step.exit : step.other; continue;
         case OpJoinRep: {
             // Past the Join the walk no longer depends on this repetition's pass: a
             // state to remember, so that nests left at one position are climbed once.
-            // Where its key would need pass bits it is not kept (they would multiply
-            // the states); the frame that puts back the pass start records its failure.
-            bool remember = !NeedsPassBits(step);
+            // Where its key would need pass bits that are mostly set it is not kept
+            // (they would multiply the states); the frame that puts back the pass
+            // start records its failure.
+            bool remember = !NeedsPassBits(step) || p.loopBackModesOnly[step.slot];
             if (remember && FailedBefore(step, q, mode))
                 break;
-            int32_t& start = engine.passStart[step.value];
-            if (start != NoPass) {
-                int32_t join = remember ? pc : -1;
-                engine.stack.push_back(Frame{q, start, step.value, UndoFrame | (mode & 1) << 8, join});
-                start = NoPass;
+            if (engine.passStart[step.value] != NoPass) {
+                engine.stack.push_back(UndoPass(step.value, q, mode, remember ? pc : -1));
+                PutPass(step.value, NoPass, 0);
             } else if (remember) {
                 engine.stack.push_back(Frame{0, q, 0, TriedFrame | (mode & 1) << 8, pc});
             }
@@ -753,7 +797,7 @@ int Walk(int32_t pc, int32_t q)
                     break;
                 engine.stack.push_back(Frame{0, q, 0, TriedFrame | (mode & 1) << 8, pc});
                 if (greedy && step.value >= 0)
-                    SetPass(step.value, q);
+                    SetPass(step.value, q, mode);
                 pc = first;
                 continue;
             }
@@ -761,7 +805,7 @@ int Walk(int32_t pc, int32_t q)
             if (FailsAtOnce(first, q, mode)) {
                 engine.stack.push_back(Frame{0, q, 0, TriedFrame | (mode & 1) << 8, pc});
                 if (!greedy && step.value >= 0)
-                    SetPass(step.value, q);
+                    SetPass(step.value, q, mode);
                 pc = greedy ? step.other : step.next;
                 continue;
             }
@@ -769,7 +813,7 @@ int Walk(int32_t pc, int32_t q)
             int32_t passOnResume = greedy ? -1 : step.value;
             engine.stack.push_back(Frame{resume, q, passOnResume, ChoiceFrame | (mode & 1) << 8, pc});
             if (greedy && step.value >= 0)
-                SetPass(step.value, q);
+                SetPass(step.value, q, mode);
             pc = greedy ? step.next : step.other;
             continue;
         }

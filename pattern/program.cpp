@@ -243,21 +243,81 @@ bool SwitchesFirst(const Program& p, int32_t from, int32_t first, int32_t last, 
     return true;
 }
 
+// The mode in which every way through the operand of the repetition at
+// choice `c` comes back to its loop-back, whatever mode its pass began in
+// (the last switch of every way sets it), or NoSwitchMode.
+uint8_t ModeAtLoopBack(const Program& p, int32_t c)
+{
+    const Step& choice = p.steps[c];
+    for (uint8_t mode : {0, 1}) {
+        // States: a step and the mode the last switch on the way set (2: none yet).
+        std::vector<uint8_t> seen(p.steps.size() * 3, 0);
+        std::vector<std::pair<int32_t, uint8_t>> todo{{choice.next, 2}};
+        bool always = true;
+        while (!todo.empty() && always) {
+            int32_t i = todo.back().first;
+            uint8_t last = todo.back().second;
+            todo.pop_back();
+            if (i <= c || i >= choice.other) {
+                always = false;  // a way that leaves the operand
+                break;
+            }
+            if (seen[static_cast<size_t>(i) * 3 + last]++)
+                continue;
+            const Step& step = p.steps[i];
+            switch (step.op) {
+            case OpCaseSensitive: case OpIgnoreCase:
+                todo.push_back({step.next, static_cast<uint8_t>(step.op == OpCaseSensitive)});
+                continue;
+            case OpFail:
+                continue;
+            case OpLoopBack:
+                if (step.value == choice.value) {
+                    always = last == mode;
+                    continue;
+                }
+                todo.push_back({step.other, last});
+                todo.push_back({step.exit, last});
+                continue;
+            case OpJump: case OpEntry:
+                todo.push_back({step.other, last});
+                continue;
+            case OpGreedy: case OpLazy: case OpClassLoop: case OpLazyClassLoop:
+                todo.push_back({step.other, last});
+                todo.push_back({step.next, last});
+                continue;
+            default:
+                todo.push_back({step.next, last});
+            }
+        }
+        if (always)
+            return mode;
+    }
+    return NoSwitchMode;
+}
+
 // For each choice, the empty-able repetitions around it whose pass start the
 // memory of failed states must tell apart (see matcher.cpp): those whose
 // operand holds a case switch that a pass may not meet before its mode
-// matters, innermost first.
+// matters, innermost first; and whether all of them come back to their
+// loop-back in one mode.
 void ListEnclosingRepetitions(Program& p)
 {
     std::vector<std::vector<int32_t>> around(p.choiceCount);
+    p.modeAtLoopBack.assign(p.repetitionCount, NoSwitchMode);
+    p.loopBackModesOnly.assign(p.choiceCount, 1);
     for (size_t c = 0; c < p.steps.size(); c++) {
         const Step& choice = p.steps[c];
         if (!IsRepetitionChoice(choice) || !HoldsCaseSwitch(p, static_cast<int32_t>(c) + 1, choice.other) ||
             SwitchesFirst(p, choice.next, static_cast<int32_t>(c) + 1, choice.other - 1, choice.value))
             continue;
+        uint8_t mode = ModeAtLoopBack(p, static_cast<int32_t>(c));
+        p.modeAtLoopBack[choice.value] = mode;
         for (int32_t i = static_cast<int32_t>(c) + 1; i < choice.other; i++)
-            if (p.steps[i].slot >= 0)
+            if (p.steps[i].slot >= 0) {
                 around[p.steps[i].slot].push_back(choice.value);
+                p.loopBackModesOnly[p.steps[i].slot] &= mode != NoSwitchMode;
+            }
     }
     p.enclosingStart.assign(1, 0);
     for (const std::vector<int32_t>& list : around) {

@@ -51,6 +51,7 @@ struct Step {
 };
 
 enum LeavesFirstKind : uint8_t { KeepsMode = 2, NotEmpty = 3, DependsOnPlace = 4 };
+const uint8_t NoSwitchMode = 2;
 
 struct Program {
     std::vector<Step> steps;  // one per node in list order, then the OpFail sentinel
@@ -62,6 +63,10 @@ struct Program {
     // enclosing[enclosingStart[s] .. enclosingStart[s + 1]).
     std::vector<int32_t> enclosingStart;
     std::vector<int32_t> enclosing;
+    // Per such repetition, the mode every pass comes back to its loop-back in,
+    // or NoSwitchMode; per slot, whether all of those around it have one.
+    std::vector<uint8_t> modeAtLoopBack;
+    std::vector<uint8_t> loopBackModesOnly;
     // Per empty-able repetition whose operand holds no capture and no case
     // switch (operandPlain), 32 bytes: the bytes its operand can consume.
     std::vector<uint8_t> operandPlain;
