@@ -481,7 +481,7 @@ bool IsWordAt(const uint8_t* s, int32_t i)
 }
 
 // Whether the line or word boundary of `op` is at q.
-bool AnchorHolds(uint8_t op, const uint8_t* s, int32_t q, int32_t end)
+inline bool AnchorHolds(uint8_t op, const uint8_t* s, int32_t q, int32_t end)
 {
     switch (op) {
     case OpLineStart: return q == 0;
@@ -527,7 +527,8 @@ void FindFirstOutcomes(int32_t c, int32_t q, unsigned mode)
 {
     const Program& p = engine.program;
     std::vector<FirstWay>& todo = engine.outcomes;
-    todo.assign(1, FirstWay{c, static_cast<uint8_t>(mode & 1), Follow, 0});
+    todo.clear();
+    todo.push_back(FirstWay{c, static_cast<uint8_t>(mode & 1), Follow, 0});
     unsigned modes = p.CaseSwitches() ? 2 : 1;
     while (!todo.empty()) {
         FirstWay at = todo.back();
@@ -591,11 +592,14 @@ uint32_t FirstOutcome(int32_t c, int32_t q, unsigned mode)
         std::fill(engine.wayMet.begin(), engine.wayMet.end(), 0);
         engine.wayStamp = 1;
     }
-    std::vector<FirstWay>& ways = engine.ways;
-    ways.assign(1, FirstWay{choice.next, static_cast<uint8_t>(mode & 1), Follow, 0});
-    while (!ways.empty()) {
-        FirstWay way = ways.back();
-        ways.pop_back();
+    // Each step met in a mode adds one way at most: room for all is made once.
+    if (engine.ways.size() < p.steps.size() * 2 + 1)
+        engine.ways.resize(p.steps.size() * 2 + 1);
+    FirstWay* ways = engine.ways.data();
+    size_t waysLeft = 0;
+    ways[waysLeft++] = FirstWay{choice.next, static_cast<uint8_t>(mode & 1), Follow, 0};
+    while (waysLeft) {
+        FirstWay way = ways[--waysLeft];
         if (way.kind == NotKnown)
             return 0;
         if (way.kind == TakeOne) {
@@ -643,7 +647,7 @@ uint32_t FirstOutcome(int32_t c, int32_t q, unsigned mode)
                 i = step.other;
                 continue;
             case OpLazyClassLoop:
-                ways.push_back(FirstWay{i, way.mode, TakeOne, 0});
+                ways[waysLeft++] = FirstWay{i, way.mode, TakeOne, 0};
                 i = step.other;
                 continue;
             case OpEntry: case OpGreedy: {
@@ -659,7 +663,7 @@ uint32_t FirstOutcome(int32_t c, int32_t q, unsigned mode)
                     continue;
                 }
                 if (known & Leaves) {
-                    ways.push_back(FirstWay{i, way.mode, NotKnown, 0});
+                    ways[waysLeft++] = FirstWay{i, way.mode, NotKnown, 0};
                     way.writes |= (known & Writes) ? 1 : 0;
                     i = step.op == OpEntry ? step.exit : step.other;
                     continue;
@@ -668,12 +672,12 @@ uint32_t FirstOutcome(int32_t c, int32_t q, unsigned mode)
                     i = step.other;
                     continue;
                 }
-                ways.push_back(FirstWay{step.other, way.mode, Follow, way.writes});
+                ways[waysLeft++] = FirstWay{step.other, way.mode, Follow, way.writes};
                 i = step.next;
                 continue;
             }
             case OpLazy:
-                ways.push_back(FirstWay{step.next, way.mode, Follow, way.writes});
+                ways[waysLeft++] = FirstWay{step.next, way.mode, Follow, way.writes};
                 i = step.other;
                 continue;
             default:  // the end of the list
