@@ -255,14 +255,22 @@ const Family Families[] = {
     {"{{..{a*}@..}@c}*$ on acac", [](int d) { return Repeat("{", d) + "a*" + Repeat("}@", d - 1) + "c}*$"; }, AsCs},
     {"{{..{a*}b?}*..c}*$ on acac", [](int d) { return Repeat("{", d) + "a*" + Repeat("b?}*", d - 1) + "c}*$"; },
      AsCs},
-    // A match that begins a pass at every level at every character.
+    // A match that begins a pass at every level at every character; the same
+    // with a first way that tests an anchor, with captures, with a switch out of
+    // the search's mode ending every pass.
     {"{{..{a@}+..}+}+$", [](int d) { return Repeat("{", d) + "a@" + Repeat("}+", d) + "$"; }, As},
-    // Known to grow faster than the nest: the same with a switch out of the search's
-    // mode ending every pass (the Joins' states keep pass bits, so they are not kept),
-    // and with a first way that tests an anchor, so that no pass is known to leave first.
+    {"{{..{a@$?}*..$?}*$", [](int d) { return Repeat("{", d) + "a@" + Repeat("$?}*", d - 1) + "$"; }, As},
+    {"{^?{^?..{^?a@}+..}+}+$", [](int d) { return Repeat("{^?", d) + "a@" + Repeat("}+", d) + "$"; }, As},
+    {"{..((..(a*}*..}*c}*$ on acac",
+     [](int d) {
+         int groups = d < 60 ? d : 60;  // a register pair each
+         return "{" + Repeat("{", d - groups) + Repeat("(", groups) + "a*" + Repeat("}*", d) + "c}*$";
+     },
+     AsCs},
     {"{{..{a@\\c}*..\\c}*b}*$", [](int d) { return Repeat("{", d) + "a@" + Repeat("\\c}*", d - 1) + "b}*$"; },
      AsThenB},
-    {"{{..{a@$?}*..$?}*$", [](int d) { return Repeat("{", d) + "a@" + Repeat("$?}*", d - 1) + "$"; }, As},
+    {"{{..{(a)\\c}*..\\c}*b}*$", [](int d) { return Repeat("{", d) + "(a)" + Repeat("\\c}*", d - 1) + "b}*$"; },
+     AsThenB},
     {"{a?|a?}..{a?}*b", [](int d) { return Repeat("{a?|a?}", d) + "{a?}*b"; }, As},
     {"{{..{\\w+\\s?}*..}*}*$", [](int d) { return Repeat("{", d) + "\\w+\\s?" + Repeat("}*", d) + "$"; },
      [](int n) { return Words(n - 1) + "!"; }},

@@ -34,7 +34,13 @@
 //   in another mode, and the bit stays in the key, unless every way through
 //   the operand meets a switch before a literal and before the pass ends
 //   (such a pass walks the same whatever mode it starts in), or no switch of
-//   the pattern leads out of the mode the search began in.
+//   the pattern leads out of the mode the search began in. Where every way
+//   through the operand comes back to the loop-back in one mode (its last
+//   switch sets it), a new pass begun there begins in that mode, so the bit
+//   is set only where the current pass began here in the other: begun here
+//   in that mode, it walks as the new pass would, and the argument above
+//   holds. Joins around such repetitions only are remembered too: their bits
+//   are mostly clear.
 // - Dead states (live_states.h). For patterns with repetitions that can pass
 //   empty, a backwards pass over the subject finds the states from which some
 //   way reaches Accept, whatever the pass starts; the walk never enters
@@ -46,12 +52,16 @@
 //   having written nothing and switched nothing, and so end where leaving
 //   does, or fail. Without this a match that climbs a nest of depth d at every
 //   character would begin d passes there, each walking the d levels below.
-//   Where the operand can consume, a greedy repetition whose operand holds no
-//   capture and whose first way consumes and tests nothing, coming back in
-//   the mode of the walk (program.h), tries leaving first, as if lazy: its
-//   pass's first outcome is to leave where it began, so the outcomes come in
-//   the same order, and the pass, tried next, meets its empty returns at a
-//   Join already failed.
+//   Where the operand can consume, a greedy repetition whose pass's first
+//   outcome is to come back empty tries leaving first, as if lazy: the
+//   outcomes come in the same order, and the pass, tried next, meets its
+//   empty returns at a Join already failed. That first outcome is known
+//   where the first way consumes and tests nothing (program.h), or else where
+//   the walk stands (FirstOutcome: anchors tested there, inner repetitions
+//   decided first), once per repetition, position and mode. It must come
+//   back in the walk's mode, unless every way on from the Join meets a switch
+//   first, and capture nothing but registers already held by a capture frame
+//   on the stack: those stored later lose to them.
 //
 // Shortcuts that give the same answers (SetMatcherShortcuts turns them off
 // for the tests, SetMatcherDeadStateSkipping the dead states): a
@@ -505,6 +515,16 @@ bool IsKnown(uint32_t known)
 void FindFirstOutcomes(int32_t c, int32_t q, unsigned mode);
 uint32_t FirstOutcome(int32_t c, int32_t q, unsigned mode);
 
+// Whether the consuming step `step` takes the character at q.
+inline bool Takes(const Step& step, int32_t q, unsigned mode)
+{
+    const uint8_t* s = reinterpret_cast<const uint8_t*>(Matcher.SubjectStart);
+    int32_t end = SubjectLength();
+    if (step.op == OpLiteral)
+        return LiteralMatches(step, s, q, end, mode);
+    return q < end && InMap(step.data, s[q]);
+}
+
 // Whether the first outcome of a new pass of the repetition at choice `c`,
 // begun at q in `mode`, is to leave it where it began, in that mode (program.h).
 inline bool LeavesFirst(const Program& p, int32_t c, int32_t q, unsigned mode)
@@ -513,6 +533,9 @@ inline bool LeavesFirst(const Program& p, int32_t c, int32_t q, unsigned mode)
     uint8_t comesBackIn = p.leavesFirst[repetition];
     if (comesBackIn != DependsOnPlace)
         return comesBackIn == KeepsMode || comesBackIn == (mode & 1);
+    int32_t consumer = p.firstConsumer[repetition];
+    if (consumer >= 0 && Takes(p.steps[consumer], q, mode))
+        return false;  // what FirstOutcome would find first
     if (!IsKnown(KnownLeaving(repetition, q, mode)))
         FindFirstOutcomes(c, q, mode);
     uint32_t known = KnownLeaving(repetition, q, mode);
@@ -603,7 +626,7 @@ uint32_t FirstOutcome(int32_t c, int32_t q, unsigned mode)
         if (way.kind == NotKnown)
             return 0;
         if (way.kind == TakeOne) {
-            if (q < end && InMap(p.steps[way.step].data, s[q]))
+            if (Takes(p.steps[way.step], q, way.mode))
                 return 0;
             continue;
         }
@@ -633,16 +656,12 @@ uint32_t FirstOutcome(int32_t c, int32_t q, unsigned mode)
             case OpCaseSensitive: way.mode = 1; i = step.next; continue;
             case OpIgnoreCase: way.mode = 0; i = step.next; continue;
             case OpCapture: way.writes = 1; i = step.next; continue;
-            case OpClass:
-                if (q < end && InMap(step.data, s[q]))
-                    return 0;
-                break;
-            case OpLiteral:
-                if (LiteralMatches(step, s, q, end, way.mode))
+            case OpClass: case OpLiteral:
+                if (Takes(step, q, way.mode))
                     return 0;
                 break;
             case OpClassLoop:
-                if (q < end && InMap(step.data, s[q]))
+                if (Takes(step, q, way.mode))
                     return 0;
                 i = step.other;
                 continue;
@@ -785,7 +804,6 @@ int Walk(int32_t pc, int32_t q)
         }
         case OpGreedy:
         case OpLazy: {
-            bool greedy = step.op == OpGreedy && !(step.value >= 0 && LeavesFirst(p, pc, q, mode));
             if (FailedBefore(step, q, mode))
                 break;
             // A new pass that cannot consume comes back empty or fails: the repetition is left here.
@@ -794,6 +812,7 @@ int Walk(int32_t pc, int32_t q)
                 pc = step.other;
                 continue;
             }
+            bool greedy = step.op == OpGreedy && !(step.value >= 0 && LeavesFirst(p, pc, q, mode));
             int32_t first = greedy ? step.next : step.other, second = greedy ? step.other : step.next;
             // A second way that cannot end in a match is never taken: the first is the only one.
             if (Dead(second, q, mode)) {

@@ -358,12 +358,14 @@ void FindOperandBytes(Program& p)
 // comes back to its loop-back without consuming or testing anything (first
 // branches of choices, a lazy loop's first way taking nothing, the exits of
 // repetitions begun on the way): 0 or 1 when a switch sets it on the way,
-// KeepsMode when none does, NotEmpty when that way consumes or tests.
-uint8_t FirstWayMode(const Program& p, int32_t c)
+// KeepsMode when none does, NotEmpty when that way consumes or tests; then
+// *consumer is the step that consumes, if no switch or test comes first.
+uint8_t FirstWayMode(const Program& p, int32_t c, int32_t* consumer)
 {
     const Step& choice = p.steps[c];
     uint8_t mode = KeepsMode;
     int32_t i = choice.next;
+    *consumer = -1;
     for (size_t hops = 0; hops < p.steps.size(); hops++) {
         const Step& step = p.steps[i];
         switch (step.op) {
@@ -378,6 +380,9 @@ uint8_t FirstWayMode(const Program& p, int32_t c)
             continue;
         case OpNext: case OpJoinRep: case OpGreedy: i = step.next; continue;
         case OpJump: case OpEntry: case OpLazy: case OpLazyClassLoop: i = step.other; continue;
+        case OpClass: case OpLiteral: case OpClassLoop:
+            *consumer = mode == KeepsMode ? i : -1;
+            return NotEmpty;
         default: return NotEmpty;
         }
     }
@@ -388,12 +393,13 @@ void FindLeavingFirst(Program& p)
 {
     p.leavesFirst.assign(p.repetitionCount, NotEmpty);
     p.exitSwitchesFirst.assign(p.repetitionCount, 0);
+    p.firstConsumer.assign(p.repetitionCount, -1);
     int32_t last = static_cast<int32_t>(p.steps.size()) - 1;
     for (size_t c = 0; c < p.steps.size(); c++) {
         const Step& choice = p.steps[c];
         int32_t at = static_cast<int32_t>(c);
         if (IsRepetitionChoice(choice) && choice.op == OpGreedy) {
-            uint8_t mode = FirstWayMode(p, at);
+            uint8_t mode = FirstWayMode(p, at, &p.firstConsumer[choice.value]);
             // Where the way on from the Join meets a switch first, the mode a pass comes back in is of no account.
             bool blind = SwitchesFirst(p, p.steps[choice.other].next, 0, last, -1);
             p.exitSwitchesFirst[choice.value] = blind;

@@ -81,6 +81,10 @@ struct Program {
     std::vector<uint8_t> leavesFirst;
     std::vector<uint8_t> exitSwitchesFirst;
     bool leavesFirstDepends = false;  // some repetition's is DependsOnPlace
+    // Per DependsOnPlace repetition, the step its first way consumes at, if
+    // nothing else comes first (-1 if not): where it takes the byte, the
+    // pass is not known to leave first.
+    std::vector<int32_t> firstConsumer;
     bool leavesFirstWrites = false;   // and its operand holds a capture
     // Where one does, per repetition, two words of bits: the registers the
     // captures of its operand store.

@@ -90,6 +90,14 @@ std::vector<Worst> WorstCases()
         {"{" + Nest("{", "a*", "}@", "c}*$"), AcAc(), "0:0-1022"},
         {"{" + Nest("{", "a*", "b?}*", "c}*$", 100), AcAc(), "0:0-1022"},
         {Nest("{", "a@", "}+", "$"), as, "0:0-1023"},
+        // The same where whether a pass would first come back empty depends on the
+        // place, or on capture registers held, or where each pass ends in a case switch.
+        {Nest("{", "a@", "$?}*", "$"), as, "0:0-1023"},
+        {Nest("{^?", "a@", "}+", "$"), as, "0:0-1023"},
+        {"{" + Nest("(", "a*", "}*", "c}*$", 60), AcAc(), "0:0-1022 1:0-1"},
+        {"{" + Nest("{", "a@", "\\c}*", "b}*$", 100), last, "0:0-1023"},
+        {"{" + Nest("{", "(a)", "\\C}*", "b}*$", 100), last, "0:0-1023 1:0-1"},
+        {Nest("{\\c", "a?", "\\C}*", "b"), last, "0:0-1023"},
     };
 }
 
