@@ -64,9 +64,9 @@
 //   on the stack: those stored later lose to them.
 //
 // Shortcuts that give the same answers (SetMatcherShortcuts turns them off
-// for the tests, SetMatcherDeadStateSkipping the dead states): a
-// repetition of one character class runs as a loop with one frame; a first
-// way that fails on its first character is not entered; start positions whose
+// for the tests, SetMatcherDeadStateSkipping the dead states): a repetition
+// of one character class runs as a loop with one frame; a first way that
+// fails on its first character or test is not entered; start positions whose
 // byte cannot begin a match are passed; a line without any of the strings
 // every match contains (program.h) is not tried; an anchored pattern that
 // captures nothing and ends at `$` is decided by a bit-parallel test (bit_nfa.h).
@@ -348,8 +348,24 @@ inline bool LiteralMatches(const Step& step, const uint8_t* s, int32_t q, int32_
     return true;
 }
 
+bool IsWordAt(const uint8_t* s, int32_t i)
+{
+    return IsAlnumChar(s[i]);
+}
+
+// Whether the line or word boundary of `op` is at q.
+inline bool AnchorHolds(uint8_t op, const uint8_t* s, int32_t q, int32_t end)
+{
+    switch (op) {
+    case OpLineStart: return q == 0;
+    case OpLineEnd: return q == end;
+    case OpWordStart: return q < end && (q == 0 || (IsWordAt(s, q) && !IsWordAt(s, q - 1)));
+    default: return q > 0 && (q == end || (!IsWordAt(s, q) && IsWordAt(s, q - 1)));
+    }
+}
+
 // Whether the walk from step `index` at q fails without further ado: on its
-// first character, or because no way from there ends in a match.
+// first character or test, or because no way from there ends in a match.
 inline bool FailsAtOnce(int32_t index, int32_t q, unsigned mode)
 {
     if (!engine.shortcuts)
@@ -360,6 +376,8 @@ inline bool FailsAtOnce(int32_t index, int32_t q, unsigned mode)
     if (step.op == OpClass && (q >= end || !InMap(step.data, s[q])))
         return true;
     if (step.op == OpLiteral && !LiteralMatches(step, s, q, end, mode))
+        return true;
+    if (step.op >= OpLineStart && step.op <= OpWordEnd && !AnchorHolds(step.op, s, q, end))
         return true;
     return Dead(index, q, mode);
 }
@@ -477,7 +495,7 @@ bool Backtrack(int32_t& pc, int32_t& q, unsigned& mode)
 int Succeed(int32_t q, unsigned mode)
 {
     const FrameStack& stack = engine.stack;
-    for (size_t i = stack.size(); i-- > 0;)
+    for (size_t i = engine.program.captures ? stack.size() : 0; i-- > 0;)
         if (stack[i].type == CaptureFrame)
             Matcher.Registers[stack[i].value] = stack[i].position;
     Matcher.Position = Matcher.SubjectStart + q;
@@ -485,26 +503,12 @@ int Succeed(int32_t q, unsigned mode)
     return 1;
 }
 
-bool IsWordAt(const uint8_t* s, int32_t i)
-{
-    return IsAlnumChar(s[i]);
-}
-
-// Whether the line or word boundary of `op` is at q.
-inline bool AnchorHolds(uint8_t op, const uint8_t* s, int32_t q, int32_t end)
-{
-    switch (op) {
-    case OpLineStart: return q == 0;
-    case OpLineEnd: return q == end;
-    case OpWordStart: return q < end && (q == 0 || (IsWordAt(s, q) && !IsWordAt(s, q - 1)));
-    default: return q > 0 && (q == end || (!IsWordAt(s, q) && IsWordAt(s, q - 1)));
-    }
-}
 
 
 uint32_t& KnownLeaving(int32_t repetition, int32_t q, unsigned mode)
 {
-    return engine.leaving[(static_cast<size_t>(repetition) * (SubjectLength() + 1) + q) * 2 + (mode & 1)];
+    // A position's repetitions side by side: they are asked about together.
+    return engine.leaving[(static_cast<size_t>(q) * engine.program.repetitionCount + repetition) * 2 + (mode & 1)];
 }
 
 bool IsKnown(uint32_t known)
@@ -549,16 +553,19 @@ inline bool LeavesFirst(const Program& p, int32_t c, int32_t q, unsigned mode)
 void FindFirstOutcomes(int32_t c, int32_t q, unsigned mode)
 {
     const Program& p = engine.program;
-    std::vector<FirstWay>& todo = engine.outcomes;
-    todo.clear();
-    todo.push_back(FirstWay{c, static_cast<uint8_t>(mode & 1), Follow, 0});
+    // Each repetition is put on the list once in each mode at most, by the one around it.
+    if (engine.outcomes.size() < static_cast<size_t>(p.repetitionCount) * 2 + 1)
+        engine.outcomes.resize(static_cast<size_t>(p.repetitionCount) * 2 + 1);
+    FirstWay* todo = engine.outcomes.data();
+    size_t left = 0;
+    todo[left++] = FirstWay{c, static_cast<uint8_t>(mode & 1), Follow, 0};
     unsigned modes = p.CaseSwitches() ? 2 : 1;
-    while (!todo.empty()) {
-        FirstWay at = todo.back();
+    while (left) {
+        FirstWay at = todo[left - 1];
         int32_t repetition = p.steps[at.step].value;
         uint32_t& known = KnownLeaving(repetition, q, at.mode);
         if (IsKnown(known)) {
-            todo.pop_back();
+            left--;
             continue;
         }
         bool ready = true;
@@ -566,13 +573,13 @@ void FindFirstOutcomes(int32_t c, int32_t q, unsigned mode)
             for (unsigned m = 0; m < modes; m++) {
                 uint8_t innerMode = static_cast<uint8_t>(modes == 2 ? m : mode & 1);
                 if (!IsKnown(KnownLeaving(p.steps[p.inner[k]].value, q, innerMode))) {
-                    todo.push_back(FirstWay{p.inner[k], innerMode, Follow, 0});
+                    todo[left++] = FirstWay{p.inner[k], innerMode, Follow, 0};
                     ready = false;
                 }
             }
         if (ready) {
             known = engine.leavingGeneration << 3 | FirstOutcome(at.step, q, at.mode);
-            todo.pop_back();
+            left--;
         }
     }
 }
@@ -824,7 +831,7 @@ int Walk(int32_t pc, int32_t q)
                 pc = first;
                 continue;
             }
-            // A first way that fails on its first character is over at once.
+            // A first way that fails on its first character or test is over at once.
             if (FailsAtOnce(first, q, mode)) {
                 engine.stack.push_back(Frame{0, q, 0, TriedFrame | (mode & 1) << 8, pc});
                 if (!greedy && step.value >= 0)

@@ -558,6 +558,7 @@ void FindRequiredStrings(Program& p)
             cover[i].none = true;
         p.switchesToExact = p.switchesToExact || p.steps[i].op == OpCaseSensitive;
         p.switchesToFolded = p.switchesToFolded || p.steps[i].op == OpIgnoreCase;
+        p.captures = p.captures || p.steps[i].op == OpCapture;
     }
     for (bool changed = true; changed;) {
         changed = false;

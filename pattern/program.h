@@ -99,6 +99,7 @@ struct Program {
     int onlyFirstByte = -1;       // the one byte in firstBytes, if there is just one
     bool switchesToExact = false;   // the pattern holds \C
     bool switchesToFolded = false;  // the pattern holds \c
+    bool captures = false;          // the pattern holds a capturing group
     bool CaseSwitches() const { return switchesToExact || switchesToFolded; }
     // Every match contains one of these strings (compared exactly); none known when empty.
     std::vector<std::string> required;
