@@ -159,9 +159,9 @@ struct Engine {
     bool gaveUp = false;
     bool modeFixed = false;   // no switch in the pattern leads out of the search's mode: no pass bits
     // Whether a pass's first outcome is to leave, where that depends on the
-    // place: per repetition, position and mode, this search's generation
-    // times 8, plus the bits of FirstOutcome.
-    std::vector<uint32_t> leaving;
+    // place: per position, DependsOnPlace repetition and mode, this search's
+    // generation (1 to 31) times 8, plus the bits of FirstOutcome.
+    std::vector<uint8_t> leaving;
     uint32_t leavingGeneration = 0;
     std::vector<uint32_t> wayMet;  // per step and mode: the search for a first outcome that met it
     uint32_t wayStamp = 0;
@@ -218,11 +218,11 @@ void ResetSearch(int32_t from)
     engine.failed.Reset(engine.program.choiceCount, SubjectLength());
     const Program& p = engine.program;
     engine.modeFixed = (Matcher.MatchMode & 1) ? !p.switchesToFolded : !p.switchesToExact;
-    if (p.leavesFirstDepends) {
-        size_t size = static_cast<size_t>(p.repetitionCount) * (SubjectLength() + 1) * 2;
+    if (p.dependsCount) {
+        size_t size = static_cast<size_t>(p.dependsCount) * (SubjectLength() + 1) * 2;
         if (engine.leaving.size() < size)
             engine.leaving.resize(size);
-        if (++engine.leavingGeneration == uint32_t(1) << 29) {
+        if (++engine.leavingGeneration == 32) {
             std::fill(engine.leaving.begin(), engine.leaving.end(), 0);
             engine.leavingGeneration = 1;
         }
@@ -505,10 +505,11 @@ int Succeed(int32_t q, unsigned mode)
 
 
 
-uint32_t& KnownLeaving(int32_t repetition, int32_t q, unsigned mode)
+uint8_t& KnownLeaving(int32_t repetition, int32_t q, unsigned mode)
 {
     // A position's repetitions side by side: they are asked about together.
-    return engine.leaving[(static_cast<size_t>(q) * engine.program.repetitionCount + repetition) * 2 + (mode & 1)];
+    const Program& p = engine.program;
+    return engine.leaving[(static_cast<size_t>(q) * p.dependsCount + p.dependsIndex[repetition]) * 2 + (mode & 1)];
 }
 
 bool IsKnown(uint32_t known)
@@ -563,7 +564,7 @@ void FindFirstOutcomes(int32_t c, int32_t q, unsigned mode)
     while (left) {
         FirstWay at = todo[left - 1];
         int32_t repetition = p.steps[at.step].value;
-        uint32_t& known = KnownLeaving(repetition, q, at.mode);
+        uint8_t& known = KnownLeaving(repetition, q, at.mode);
         if (IsKnown(known)) {
             left--;
             continue;
@@ -578,7 +579,7 @@ void FindFirstOutcomes(int32_t c, int32_t q, unsigned mode)
                 }
             }
         if (ready) {
-            known = engine.leavingGeneration << 3 | FirstOutcome(at.step, q, at.mode);
+            known = static_cast<uint8_t>(engine.leavingGeneration << 3 | FirstOutcome(at.step, q, at.mode));
             left--;
         }
     }

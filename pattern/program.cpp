@@ -394,6 +394,7 @@ void FindLeavingFirst(Program& p)
     p.leavesFirst.assign(p.repetitionCount, NotEmpty);
     p.exitSwitchesFirst.assign(p.repetitionCount, 0);
     p.firstConsumer.assign(p.repetitionCount, -1);
+    p.dependsIndex.assign(p.repetitionCount, -1);
     int32_t last = static_cast<int32_t>(p.steps.size()) - 1;
     for (size_t c = 0; c < p.steps.size(); c++) {
         const Step& choice = p.steps[c];
@@ -404,7 +405,8 @@ void FindLeavingFirst(Program& p)
             bool blind = SwitchesFirst(p, p.steps[choice.other].next, 0, last, -1);
             p.exitSwitchesFirst[choice.value] = blind;
             p.leavesFirst[choice.value] = mode == NotEmpty ? uint8_t(DependsOnPlace) : blind ? uint8_t(KeepsMode) : mode;
-            p.leavesFirstDepends = p.leavesFirstDepends || mode == NotEmpty;
+            if (mode == NotEmpty)
+                p.dependsIndex[choice.value] = p.dependsCount++;
             p.leavesFirstWrites = p.leavesFirstWrites || (mode == NotEmpty && Holds(p, at + 1, choice.other, {OpCapture}));
         }
     }

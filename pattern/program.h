@@ -80,7 +80,9 @@ struct Program {
     // the repetition's Join meets a case switch first (exitSwitchesFirst).
     std::vector<uint8_t> leavesFirst;
     std::vector<uint8_t> exitSwitchesFirst;
-    bool leavesFirstDepends = false;  // some repetition's is DependsOnPlace
+    // Per repetition, its index among the DependsOnPlace ones (-1 for the others), and their count.
+    std::vector<int32_t> dependsIndex;
+    int dependsCount = 0;
     // Per DependsOnPlace repetition, the step its first way consumes at, if
     // nothing else comes first (-1 if not): where it takes the byte, the
     // pass is not known to leave first.
