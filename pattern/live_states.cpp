@@ -35,23 +35,6 @@ int Links(const Step& step, int32_t* to, int8_t* mode)
     }
 }
 
-bool IsWord(const uint8_t* s, int i)
-{
-    return IsAlnumChar(s[i]);
-}
-
-bool LiteralAt(const Step& step, const uint8_t* s, int q, int end, unsigned mode)
-{
-    if (step.length > end - q)
-        return false;
-    for (int k = 0; k < step.length; k++) {
-        uint8_t a = s[q + k], b = step.data[k];
-        if (a != b && ((mode & 1) || UpperCase(a) != UpperCase(b)))
-            return false;
-    }
-    return true;
-}
-
 }  // namespace
 
 // The steps a walk can be at: step 0 and every step that does more than go
@@ -126,18 +109,6 @@ void LiveStates::Compute(const uint8_t* s, int from, int end, unsigned mode)
         MarkPosition(s, q, end);
 }
 
-// Whether an anchor lets the walk past at q; every other step does.
-bool LiveStates::Passes(int step, int q, const uint8_t* s, int end) const
-{
-    switch (program_->steps[step].op) {
-    case OpLineStart: return q == 0;
-    case OpLineEnd: return q == end;
-    case OpWordStart: return q < end && (q == 0 || (IsWord(s, q) && !IsWord(s, q - 1)));
-    case OpWordEnd: return q > 0 && (q >= end || (!IsWord(s, q) && IsWord(s, q - 1)));
-    default: return true;
-    }
-}
-
 // Marks (step, mode) live at q when the step's own test lets it end in a match.
 void LiveStates::Seed(uint64_t* row, int32_t i, int q, const uint8_t* s, int end, unsigned mode)
 {
@@ -148,7 +119,7 @@ void LiveStates::Seed(uint64_t* row, int32_t i, int q, const uint8_t* s, int end
     else if (step.op == OpClass)
         live = q < end && InMap(step.data, s[q]) && Alive(step.next, q + 1, mode);
     else if (step.op == OpLiteral)
-        live = LiteralAt(step, s, q, end, mode) && Alive(step.next, q + step.length, mode);
+        live = LiteralMatches(step, s, q, end, mode) && Alive(step.next, q + step.length, mode);
     else
         live = q < end && InMap(step.data, s[q]) && Alive(i, q + 1, mode);
     if (live) {
@@ -173,7 +144,7 @@ void LiveStates::MarkPosition(const uint8_t* s, int q, int end)
             const Link& link = links_[k];
             if (link.mode >= 0 && static_cast<unsigned>(link.mode) != mode)
                 continue;
-            if (anchor_[link.from] && !Passes(link.from, q, s, end))
+            if (anchor_[link.from] && !AnchorHolds(program_->steps[link.from].op, s, q, end))
                 continue;
             for (int m = 0; m < modeCount_; m++) {
                 unsigned from = modes_[m];

@@ -38,7 +38,6 @@ private:
     };
     void MarkPosition(const uint8_t* s, int q, int end);
     void Seed(uint64_t* row, int32_t step, int q, const uint8_t* s, int end, unsigned mode);
-    bool Passes(int step, int q, const uint8_t* s, int end) const;
     void Set(uint64_t* row, int step, unsigned mode) { Add(row, (uint64_t(step) << 1) | (mode & 1)); }
     static bool Has(const uint64_t* row, uint64_t i) { return (row[i >> 6] >> (i & 63)) & 1; }
     static void Add(uint64_t* row, uint64_t i) { row[i >> 6] |= uint64_t(1) << (i & 63); }

@@ -334,35 +334,7 @@ void RecordFailure(const Frame& tried)
         engine.failed.Add(step.slot, tried.position, tried.type >> 8, bits);
 }
 
-inline bool LiteralMatches(const Step& step, const uint8_t* s, int32_t q, int32_t end, unsigned mode)
-{
-    if (q >= end || step.length > end - q)
-        return false;
-    if (step.length == 1)
-        return s[q] == step.data[0] || (!(mode & 1) && UpperCase(s[q]) == UpperCase(step.data[0]));
-    for (int k = 0; k < step.length; k++) {
-        uint8_t a = s[q + k], b = step.data[k];
-        if (a != b && ((mode & 1) || UpperCase(a) != UpperCase(b)))
-            return false;
-    }
-    return true;
-}
 
-bool IsWordAt(const uint8_t* s, int32_t i)
-{
-    return IsAlnumChar(s[i]);
-}
-
-// Whether the line or word boundary of `op` is at q.
-inline bool AnchorHolds(uint8_t op, const uint8_t* s, int32_t q, int32_t end)
-{
-    switch (op) {
-    case OpLineStart: return q == 0;
-    case OpLineEnd: return q == end;
-    case OpWordStart: return q < end && (q == 0 || (IsWordAt(s, q) && !IsWordAt(s, q - 1)));
-    default: return q > 0 && (q == end || (!IsWordAt(s, q) && IsWordAt(s, q - 1)));
-    }
-}
 
 // Whether the walk from step `index` at q fails without further ado: on its
 // first character or test, or because no way from there ends in a match.

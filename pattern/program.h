@@ -14,6 +14,8 @@
 #include <string>
 #include <vector>
 
+#include "pattern/char_class.h"
+
 struct PatternNode;
 
 enum StepOp : uint8_t {
@@ -49,6 +51,33 @@ struct Step {
     int32_t slot;         // choices and OpJoinRep: index among them (for the failed-state memory), else -1
     const uint8_t* data;  // OpClass: 32-byte map; OpLiteral: the characters
 };
+
+// Whether the literal step `step` matches at q of s[0, end), its letters of
+// either case unless bit 0 of `mode` asks for exact case.
+inline bool LiteralMatches(const Step& step, const uint8_t* s, int32_t q, int32_t end, unsigned mode)
+{
+    if (q >= end || step.length > end - q)
+        return false;
+    if (step.length == 1)
+        return s[q] == step.data[0] || (!(mode & 1) && UpperCase(s[q]) == UpperCase(step.data[0]));
+    for (int k = 0; k < step.length; k++) {
+        uint8_t a = s[q + k], b = step.data[k];
+        if (a != b && ((mode & 1) || UpperCase(a) != UpperCase(b)))
+            return false;
+    }
+    return true;
+}
+
+// Whether the line or word boundary `op` (OpLineStart to OpWordEnd) is at q of s[0, end).
+inline bool AnchorHolds(uint8_t op, const uint8_t* s, int32_t q, int32_t end)
+{
+    switch (op) {
+    case OpLineStart: return q == 0;
+    case OpLineEnd: return q == end;
+    case OpWordStart: return q < end && (q == 0 || (IsAlnumChar(s[q]) && !IsAlnumChar(s[q - 1])));
+    default: return q > 0 && (q == end || (!IsAlnumChar(s[q]) && IsAlnumChar(s[q - 1])));
+    }
+}
 
 enum LeavesFirstKind : uint8_t { KeepsMode = 2, NotEmpty = 3, DependsOnPlace = 4 };
 const uint8_t NoSwitchMode = 2;
