@@ -74,6 +74,7 @@ void LiveStates::Prepare(const Program& program)
     ends_.clear();
     anchor_.assign(steps.size(), 0);
     switches_ = false;
+    anchorKinds_ = 0;
     for (size_t i = 0; i < steps.size(); i++) {
         const Step& step = steps[i];
         if (!reachable[i])
@@ -82,6 +83,7 @@ void LiveStates::Prepare(const Program& program)
         if (op == OpAccept || op == OpClass || op == OpLiteral || op == OpClassLoop || op == OpLazyClassLoop)
             ends_.push_back(static_cast<int32_t>(i));
         anchor_[i] = op == OpLineStart || op == OpLineEnd || op == OpWordStart || op == OpWordEnd;
+        anchorKinds_ |= anchor_[i] ? 1u << (op - OpLineStart) : 0;
         switches_ = switches_ || op == OpCaseSensitive || op == OpIgnoreCase;
         for (int k = Links(step, to, mode); k-- > 0;)
             count[to[k] + 1]++;
@@ -94,6 +96,11 @@ void LiveStates::Prepare(const Program& program)
         for (int k = reachable[i] ? Links(steps[i], to, mode) : 0; k-- > 0;)
             links_[count[to[k]]++] = Link{static_cast<int32_t>(i), mode[k]};
     stride_ = (uint64_t(steps.size()) * 2 + 63) / 64 * 64;
+    // The union of rows pays where it reads fewer words than the walk back visits states.
+    useReach_ = ends_.size() * 2 * (stride_ / 64) <= stride_;
+    reach_.assign(useReach_ ? 32 * ends_.size() * 2 * (stride_ / 64) : 0, 0);
+    reachBuilt_ = 0;
+    todo_.reserve(stride_);
 }
 
 void LiveStates::Compute(const uint8_t* s, int from, int end, unsigned mode)
@@ -109,32 +116,68 @@ void LiveStates::Compute(const uint8_t* s, int from, int end, unsigned mode)
         MarkPosition(s, q, end);
 }
 
-// Marks (step, mode) live at q when the step's own test lets it end in a match.
-void LiveStates::Seed(uint64_t* row, int32_t i, int q, const uint8_t* s, int end, unsigned mode)
+// Whether end step i in `mode` is live at q: its own test lets it end in a match.
+bool LiveStates::EndsLive(int32_t i, int q, const uint8_t* s, int end, unsigned mode) const
 {
     const Step& step = program_->steps[i];
-    bool live = false;
     if (step.op == OpAccept)
-        live = true;
-    else if (step.op == OpClass)
-        live = q < end && InMap(step.data, s[q]) && Alive(step.next, q + 1, mode);
-    else if (step.op == OpLiteral)
-        live = LiteralMatches(step, s, q, end, mode) && Alive(step.next, q + step.length, mode);
-    else
-        live = q < end && InMap(step.data, s[q]) && Alive(i, q + 1, mode);
-    if (live) {
-        Set(row, i, mode);
-        todo_.push_back(i << 1 | static_cast<int32_t>(mode));
-    }
+        return true;
+    if (step.op == OpClass)
+        return q < end && InMap(step.data, s[q]) && Alive(step.next, q + 1, mode);
+    if (step.op == OpLiteral)
+        return LiteralMatches(step, s, q, end, mode) && Alive(step.next, q + step.length, mode);
+    return q < end && InMap(step.data, s[q]) && Alive(i, q + 1, mode);
 }
 
 void LiveStates::MarkPosition(const uint8_t* s, int q, int end)
 {
     uint64_t* row = &bits_[uint64_t(q - from_) * stride_ / 64];
+    unsigned anchors = 0;
+    for (uint8_t op : {OpLineStart, OpLineEnd, OpWordStart, OpWordEnd})
+        if (anchorKinds_ & (1u << (op - OpLineStart)) && AnchorHolds(op, s, q, end))
+            anchors |= 1u << (op - OpLineStart);
+    if (useReach_) {
+        const uint64_t* reach = Reach(anchors | (switches_ ? 0 : modes_[0] << 4));
+        size_t words = stride_ / 64;
+        for (size_t e = 0; e < ends_.size(); e++)
+            for (int k = 0; k < modeCount_; k++, reach += words)
+                if (EndsLive(ends_[e], q, s, end, modes_[k]))
+                    for (size_t w = 0; w < words; w++)
+                        row[w] |= reach[w];
+        return;
+    }
     todo_.clear();
     for (int32_t i : ends_)
         for (int k = 0; k < modeCount_; k++)
-            Seed(row, i, q, s, end, modes_[k]);
+            if (EndsLive(i, q, s, end, modes_[k])) {
+                Set(row, i, modes_[k]);
+                todo_.push_back(i << 1 | static_cast<int32_t>(modes_[k]));
+            }
+    Spread(row, anchors);
+}
+
+// The rows of what reaches each end state under `key`, found the first time a position needs them.
+const uint64_t* LiveStates::Reach(unsigned key)
+{
+    size_t words = stride_ / 64;
+    uint64_t* rows = &reach_[key * ends_.size() * 2 * words];
+    if (reachBuilt_ & (1u << key))
+        return rows;
+    reachBuilt_ |= 1u << key;
+    uint64_t* row = rows;
+    for (int32_t i : ends_)
+        for (int k = 0; k < modeCount_; k++, row += words) {
+            Set(row, i, modes_[k]);
+            todo_.assign(1, i << 1 | static_cast<int32_t>(modes_[k]));
+            Spread(row, key & 15);
+        }
+    return rows;
+}
+
+// Marks in `row` every state from which a state on the work list is reached
+// without consuming, where the anchors with a bit in `anchors` hold.
+void LiveStates::Spread(uint64_t* row, unsigned anchors)
+{
     while (!todo_.empty()) {
         int32_t state = todo_.back();
         todo_.pop_back();
@@ -144,7 +187,7 @@ void LiveStates::MarkPosition(const uint8_t* s, int q, int end)
             const Link& link = links_[k];
             if (link.mode >= 0 && static_cast<unsigned>(link.mode) != mode)
                 continue;
-            if (anchor_[link.from] && !AnchorHolds(program_->steps[link.from].op, s, q, end))
+            if (anchor_[link.from] && !(anchors & (1u << (program_->steps[link.from].op - OpLineStart))))
                 continue;
             for (int m = 0; m < modeCount_; m++) {
                 unsigned from = modes_[m];

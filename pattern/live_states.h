@@ -7,7 +7,10 @@
 // skip it without changing a single answer. Computed from the subject's end
 // backwards, one position at a time, in time proportional to (steps x
 // positions); this is what bounds a search of a pattern whose repetitions can
-// pass empty. Tests: differential_test.cpp, depth_test.cpp.
+// pass empty. Where the pattern has few steps that consume, a position's row
+// is the union of what reaches each of them that is live there, found once
+// per pattern and set of anchors that hold. Tests: differential_test.cpp,
+// depth_test.cpp.
 #ifndef STRINGSLIST_PATTERN_LIVE_STATES_H
 #define STRINGSLIST_PATTERN_LIVE_STATES_H
 
@@ -37,7 +40,9 @@ private:
         int8_t mode;
     };
     void MarkPosition(const uint8_t* s, int q, int end);
-    void Seed(uint64_t* row, int32_t step, int q, const uint8_t* s, int end, unsigned mode);
+    bool EndsLive(int32_t step, int q, const uint8_t* s, int end, unsigned mode) const;
+    void Spread(uint64_t* row, unsigned anchors);
+    const uint64_t* Reach(unsigned key);
     void Set(uint64_t* row, int step, unsigned mode) { Add(row, (uint64_t(step) << 1) | (mode & 1)); }
     static bool Has(const uint64_t* row, uint64_t i) { return (row[i >> 6] >> (i & 63)) & 1; }
     static void Add(uint64_t* row, uint64_t i) { row[i >> 6] |= uint64_t(1) << (i & 63); }
@@ -52,6 +57,13 @@ private:
     int modeCount_ = 2;
     std::vector<uint64_t> bits_;  // one row of stride_ bits per position
     std::vector<int32_t> todo_;
+    // Per key (the anchors that hold at a position, a bit each from line start
+    // to word end, and, without switches, the mode times 16) and end state
+    // (ends_ by mode): the states that reach it without consuming, a row each.
+    bool useReach_ = false;
+    unsigned anchorKinds_ = 0;
+    std::vector<uint64_t> reach_;  // the rows of all keys, made room for when the program is read
+    uint32_t reachBuilt_ = 0;      // a bit per key whose rows are found
     uint64_t stride_ = 0;
     int from_ = 0;
 };
