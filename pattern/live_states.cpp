@@ -117,7 +117,7 @@ void LiveStates::Compute(const uint8_t* s, int from, int end, unsigned mode)
 }
 
 // Whether end step i in `mode` is live at q: its own test lets it end in a match.
-bool LiveStates::EndsLive(int32_t i, int q, const uint8_t* s, int end, unsigned mode) const
+inline bool LiveStates::EndsLive(int32_t i, int q, const uint8_t* s, int end, unsigned mode) const
 {
     const Step& step = program_->steps[i];
     if (step.op == OpAccept)
@@ -133,12 +133,13 @@ void LiveStates::MarkPosition(const uint8_t* s, int q, int end)
 {
     uint64_t* row = &bits_[uint64_t(q - from_) * stride_ / 64];
     unsigned anchors = 0;
-    for (uint8_t op : {OpLineStart, OpLineEnd, OpWordStart, OpWordEnd})
+    for (uint8_t op = OpLineStart; anchorKinds_ && op <= OpWordEnd; op++)
         if (anchorKinds_ & (1u << (op - OpLineStart)) && AnchorHolds(op, s, q, end))
             anchors |= 1u << (op - OpLineStart);
     if (useReach_) {
-        const uint64_t* reach = Reach(anchors | (switches_ ? 0 : modes_[0] << 4));
+        unsigned key = anchors | (switches_ ? 0 : modes_[0] << 4);
         size_t words = stride_ / 64;
+        const uint64_t* reach = reachBuilt_ & (1u << key) ? &reach_[key * ends_.size() * 2 * words] : Reach(key);
         for (size_t e = 0; e < ends_.size(); e++)
             for (int k = 0; k < modeCount_; k++, reach += words)
                 if (EndsLive(ends_[e], q, s, end, modes_[k]))
