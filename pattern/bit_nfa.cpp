@@ -48,7 +48,7 @@ struct Builder {
             Walk(step.next, atStart, pastEnd, out);
             Walk(step.other, atStart, pastEnd, out);
             return;
-        case OpJump: Walk(step.other, atStart, pastEnd, out); return;
+        case OpJump: case OpEntry: Walk(step.other, atStart, pastEnd, out); return;
         case OpNext: case OpCapture: Walk(step.next, atStart, pastEnd, out); return;
         case OpLineStart:
             if (atStart)

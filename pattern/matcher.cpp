@@ -714,7 +714,17 @@ int Walk(int32_t pc, int32_t q)
         switch (step.op) {
         case OpNext: pc = step.next; continue;
         case OpJump: pc = step.other; continue;
-        case OpEntry: SetPass(step.value, q, mode); pc = step.other; continue;
+        case OpEntry:
+            if (step.value >= 0) {
+                SetPass(step.value, q, mode);
+            } else {
+                // The first pass of a one-or-more that cannot pass empty: a state of its own.
+                if (FailedBefore(step, q, mode))
+                    break;
+                engine.stack.push_back(Frame{0, q, 0, TriedFrame | (mode & 1) << 8, pc});
+            }
+            pc = step.other;
+            continue;
         case OpLoopBack: pc = engine.passStart[step.value] == q ? step.exit : step.other; continue;
         case OpJoinRep: {
             // Past the Join the walk no longer depends on this repetition's pass: a

@@ -181,6 +181,28 @@ void MarkEmptyableRepetitions(Builder& b)
     }
 }
 
+int32_t Resolve(const Program& p, int32_t i);
+
+// The entry of a one-or-more that cannot pass empty, where its operand
+// begins with a step that is no state of its own (a capture, a case switch),
+// becomes one: the first passes of a nest begun at one position are then
+// walked into once there, not once per level that begins a pass.
+void MarkEntryStates(Builder& b)
+{
+    Program& p = b.program;
+    for (size_t i = 0; i < p.nodes.size(); i++) {
+        Repetition r;
+        if (!IsRepetition(p.nodes[i]) || !FindRepetition(b, p.nodes[i], r) || r.entry < 0)
+            continue;
+        Step& entry = p.steps[r.entry];
+        uint8_t first = p.steps[Resolve(p, entry.other)].op;
+        if (entry.op == OpJump && (first == OpCapture || first == OpCaseSensitive || first == OpIgnoreCase)) {
+            entry.op = OpEntry;
+            entry.slot = p.choiceCount++;
+        }
+    }
+}
+
 // The choice of an empty-able repetition; its operand lies between it and its Join (`other`).
 bool IsRepetitionChoice(const Step& step)
 {
@@ -616,6 +638,7 @@ void BuildProgram(const PatternNode* first, Program& program, bool shortcuts)
         if (step.op == OpClass)
             step.data = &program.maps[step.value];
     MarkEmptyableRepetitions(b);
+    MarkEntryStates(b);
     if (shortcuts)
         MarkClassLoops(program);
     ListEnclosingRepetitions(program);

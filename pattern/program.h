@@ -21,7 +21,7 @@ struct PatternNode;
 enum StepOp : uint8_t {
     OpNext,           // go on with next
     OpJump,           // go on with other
-    OpEntry,          // entry Jump of an empty-able one-or-more: a pass begins here
+    OpEntry,          // entry Jump of a one-or-more: a pass begins here (empty-able), or a state (`slot`)
     OpLoopBack,       // loop-back Jump of an empty-able repetition
     OpJoinRep,        // Join of an empty-able repetition: leaving it ends its pass; a state of its own
     OpLineStart,

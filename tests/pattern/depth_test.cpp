@@ -98,6 +98,9 @@ std::vector<Worst> WorstCases()
         {"{" + Nest("{", "a@", "\\c}*", "b}*$", 100), last, "0:0-1023"},
         {"{" + Nest("{", "(a)", "\\C}*", "b}*$", 100), last, "0:0-1023 1:0-1"},
         {Nest("{\\c", "a?", "\\C}*", "b"), last, "0:0-1023"},
+        // First passes of one-or-mores that cannot pass empty, each beginning with a capture or a switch.
+        {Nest("(", "a#", "}+", "c", 60), as, "nomatch"},
+        {Nest("{\\c", "a#", "}+", "c"), as, "nomatch"},
     };
 }
 
