@@ -269,6 +269,14 @@ const Family Families[] = {
      AsCs},
     {"{{..{a@\\c}*..\\c}*b}*$", [](int d) { return Repeat("{", d) + "a@" + Repeat("\\c}*", d - 1) + "b}*$"; },
      AsThenB},
+    // First passes of one-or-mores that cannot pass empty, begun at every level at every character.
+    {"{..((..(a#}+..}+c",
+     [](int d) {
+         int groups = d < 60 ? d : 60;
+         return Repeat("{", d - groups) + Repeat("(", groups) + "a#" + Repeat("}+", d) + "c";
+     },
+     As},
+    {"{\\c{\\c..{\\ca#}+..}+c", [](int d) { return Repeat("{\\c", d) + "a#" + Repeat("}+", d) + "c"; }, As},
     {"{{..{(a)\\c}*..\\c}*b}*$", [](int d) { return Repeat("{", d) + "(a)" + Repeat("\\c}*", d - 1) + "b}*$"; },
      AsThenB},
     {"{a?|a?}..{a?}*b", [](int d) { return Repeat("{a?|a?}", d) + "{a?}*b"; }, As},
