@@ -502,14 +502,25 @@ inline bool Takes(const Step& step, int32_t q, unsigned mode)
     return q < end && InMap(step.data, s[q]);
 }
 
+// What FirstOutcome answers: the first outcome of a pass is to leave (or it
+// has none), it passes a capture, the pass has no outcome at all.
+enum : uint32_t { Leaves = 1, Writes = 2, Fails = 4, NotLeaving = 8 };
+
+// Whether the kind of a repetition whose first way consumes, tests and
+// captures nothing (program.h) has it leave first in `mode`.
+inline bool LeavesFirstIn(uint8_t kind, unsigned mode)
+{
+    return kind == KeepsMode || kind == (mode & 1);
+}
+
 // Whether the first outcome of a new pass of the repetition at choice `c`,
 // begun at q in `mode`, is to leave it where it began, in that mode (program.h).
 inline bool LeavesFirst(const Program& p, int32_t c, int32_t q, unsigned mode)
 {
     int32_t repetition = p.steps[c].value;
-    uint8_t comesBackIn = p.leavesFirst[repetition];
-    if (comesBackIn != DependsOnPlace)
-        return comesBackIn == KeepsMode || comesBackIn == (mode & 1);
+    uint8_t kind = p.leavesFirst[repetition];
+    if (kind != DependsOnPlace)
+        return LeavesFirstIn(kind, mode);
     int32_t consumer = p.firstConsumer[repetition];
     if (consumer >= 0 && Takes(p.steps[consumer], q, mode))
         return false;  // what FirstOutcome would find first
@@ -517,7 +528,8 @@ inline bool LeavesFirst(const Program& p, int32_t c, int32_t q, unsigned mode)
         FindFirstOutcomes(c, q, mode);
     uint32_t known = KnownLeaving(repetition, q, mode);
     const uint64_t* stores = &p.operandRegisters[static_cast<size_t>(repetition) * 2];
-    return (known & 1) && (!(known & 2) || ((stores[0] & ~engine.heldBits[0]) | (stores[1] & ~engine.heldBits[1])) == 0);
+    return (known & Leaves) &&
+           (!(known & Writes) || ((stores[0] & ~engine.heldBits[0]) | (stores[1] & ~engine.heldBits[1])) == 0);
 }
 
 // Decides whether the repetition at choice `c` leaves first at q in `mode`,
@@ -557,18 +569,14 @@ void FindFirstOutcomes(int32_t c, int32_t q, unsigned mode)
     }
 }
 
-// What FirstOutcome answers: the first outcome of a pass is to leave (or it
-// has none), it passes a capture, the pass has no outcome at all.
-enum : uint32_t { Leaves = 1, Writes = 2, Fails = 4, NotLeaving = 8 };
-
 // What is known, when an outer repetition asks, of the first outcome of a
 // pass of inner `repetition` begun at q in `mode`: as FirstOutcome answers,
 // 0 when it has to be followed, NotLeaving when it is known not to leave.
 uint32_t InnerFirstOutcome(int32_t repetition, int32_t q, unsigned mode)
 {
-    uint8_t comesBackIn = engine.program.leavesFirst[repetition];
-    if (comesBackIn != DependsOnPlace)
-        return comesBackIn == KeepsMode || comesBackIn == (mode & 1);
+    uint8_t kind = engine.program.leavesFirst[repetition];
+    if (kind != DependsOnPlace)
+        return LeavesFirstIn(kind, mode);
     uint32_t known = KnownLeaving(repetition, q, mode);  // decided before the outer one
     return IsKnown(known) && (known & Leaves) ? known & (Leaves | Writes | Fails) : NotLeaving;
 }

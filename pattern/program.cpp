@@ -97,6 +97,26 @@ void FillStep(Builder& b, const PatternNode* node, Step& step)
     }
 }
 
+// The steps a way goes on to from `step` (past its character, for one that
+// consumes): their count, in to[0..1].
+int Successors(const Step& step, int32_t* to)
+{
+    switch (step.op) {
+    case OpAccept: case OpFail:
+        return 0;
+    case OpJump: case OpEntry:
+        to[0] = step.other;
+        return 1;
+    case OpLoopBack: case OpGreedy: case OpLazy: case OpClassLoop: case OpLazyClassLoop:
+        to[0] = step.other;
+        to[1] = step.op == OpLoopBack ? step.exit : step.next;
+        return 2;
+    default:
+        to[0] = step.next;
+        return 1;
+    }
+}
+
 // The steps a walk can reach from `from` without consuming a character.
 void ReachFree(const Program& program, int32_t from, std::vector<uint8_t>& seen)
 {
@@ -109,19 +129,9 @@ void ReachFree(const Program& program, int32_t from, std::vector<uint8_t>& seen)
             continue;
         seen[i] = 1;
         const Step& step = program.steps[i];
-        switch (step.op) {
-        case OpAccept: case OpClass: case OpLiteral: case OpFail:
-            break;
-        case OpJump: case OpEntry:
-            todo.push_back(step.other);
-            break;
-        case OpLoopBack: case OpGreedy: case OpLazy: case OpClassLoop: case OpLazyClassLoop:
-            todo.push_back(step.other);
-            todo.push_back(step.op == OpLoopBack ? step.exit : step.next);
-            break;
-        default:
-            todo.push_back(step.next);
-        }
+        int32_t to[2];
+        for (int k = step.op == OpClass || step.op == OpLiteral ? 0 : Successors(step, to); k-- > 0;)
+            todo.push_back(to[k]);
     }
 }
 
@@ -240,27 +250,13 @@ bool SwitchesFirst(const Program& p, int32_t from, int32_t first, int32_t last, 
             continue;
         seen[i] = 1;
         const Step& step = p.steps[i];
-        switch (step.op) {
-        case OpCaseSensitive: case OpIgnoreCase: case OpFail:
+        if (step.op == OpCaseSensitive || step.op == OpIgnoreCase)
             continue;
-        case OpLiteral: case OpAccept:
+        if (step.op == OpLiteral || step.op == OpAccept || (step.op == OpLoopBack && step.value == repetition))
             return false;
-        case OpLoopBack:
-            if (step.value == repetition)
-                return false;
-            todo.push_back(step.other);
-            todo.push_back(step.exit);
-            continue;
-        case OpJump: case OpEntry:
-            todo.push_back(step.other);
-            continue;
-        case OpGreedy: case OpLazy: case OpClassLoop: case OpLazyClassLoop:
-            todo.push_back(step.other);
-            todo.push_back(step.next);
-            continue;
-        default:
-            todo.push_back(step.next);
-        }
+        int32_t to[2];
+        for (int k = Successors(step, to); k-- > 0;)
+            todo.push_back(to[k]);
     }
     return true;
 }
@@ -287,30 +283,15 @@ uint8_t ModeAtLoopBack(const Program& p, int32_t c)
             if (seen[static_cast<size_t>(i) * 3 + last]++)
                 continue;
             const Step& step = p.steps[i];
-            switch (step.op) {
-            case OpCaseSensitive: case OpIgnoreCase:
-                todo.push_back({step.next, static_cast<uint8_t>(step.op == OpCaseSensitive)});
+            if (step.op == OpLoopBack && step.value == choice.value) {
+                always = last == mode;
                 continue;
-            case OpFail:
-                continue;
-            case OpLoopBack:
-                if (step.value == choice.value) {
-                    always = last == mode;
-                    continue;
-                }
-                todo.push_back({step.other, last});
-                todo.push_back({step.exit, last});
-                continue;
-            case OpJump: case OpEntry:
-                todo.push_back({step.other, last});
-                continue;
-            case OpGreedy: case OpLazy: case OpClassLoop: case OpLazyClassLoop:
-                todo.push_back({step.other, last});
-                todo.push_back({step.next, last});
-                continue;
-            default:
-                todo.push_back({step.next, last});
             }
+            if (step.op == OpCaseSensitive || step.op == OpIgnoreCase)
+                last = step.op == OpCaseSensitive;
+            int32_t to[2];
+            for (int k = Successors(step, to); k-- > 0;)
+                todo.push_back({to[k], last});
         }
         if (always)
             return mode;

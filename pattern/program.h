@@ -116,7 +116,7 @@ struct Program {
     // nothing else comes first (-1 if not): where it takes the byte, the
     // pass is not known to leave first.
     std::vector<int32_t> firstConsumer;
-    bool leavesFirstWrites = false;   // and its operand holds a capture
+    bool leavesFirstWrites = false;   // the operand of a DependsOnPlace repetition holds a capture
     // Where one does, per repetition, two words of bits: the registers the
     // captures of its operand store.
     std::vector<uint64_t> operandRegisters;
