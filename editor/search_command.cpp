@@ -4,18 +4,17 @@
 // words". The scan goes forward from the character after the cursor, or back
 // from the cursor, line by line through the search range; a line of a block is
 // searched within its own selection. A match moves the cursor to its start,
-// is coloured, and is recorded in the plug-in object, whose OnEditorInput
-// resets its colour; a run without a match leaves no record.
+// is coloured, and is recorded for the plug-in to keep, which has its colour
+// reset at the next editor event; a run without a match leaves no record.
 #include "editor/search_command.h"
 
 #include <climits>
 #include <cstdio>
 #include <cstring>
 
-#include "editor/editor_access.h"
 #include "editor/search_dialog.h"
+#include "frame/editor_access.h"
 #include "frame/host_services.h"
-#include "frame/plugin.h"
 #include "pattern/pattern.h"
 
 namespace {
@@ -177,25 +176,23 @@ bool ScanBackward(const PatternNode* pattern, unsigned mode, const EditorStateRe
 
 // Resets the colour of the recorded stretch before the record is dropped, so
 // that it never stays highlighted.
-void ClearMatch(CPlugin& plugin)
+void ClearMatch(SearchMatch& match)
 {
-    if (plugin.MatchLine >= 0)
-        ColorEditorText(plugin.MatchLine, plugin.MatchStart, plugin.MatchStart + plugin.MatchLength - 1, 0);
-    plugin.MatchLine = plugin.MatchStart = plugin.MatchLength = -1;
+    if (match.Line >= 0)
+        ColorEditorText(match.Line, match.Start, match.Start + match.Length - 1, 0);
+    match = SearchMatch{};
 }
 
 // The cursor goes to the match's start, its line half a window below the top.
 // An empty match has nothing to colour, so it is not recorded.
-void ShowMatch(CPlugin& plugin, const TextMatch& match, int windowHeight)
+void ShowMatch(const TextMatch& match, int windowHeight, SearchMatch& recorded)
 {
     int top = match.Line - windowHeight / 2;
     SetEditorPosition(match.Line, match.Start, -1, top < 0 ? 0 : top, -1, -1);
     if (match.Length <= 0)
         return;
     ColorEditorText(match.Line, match.Start, match.Start + match.Length - 1, MATCH_COLOR);
-    plugin.MatchLine = match.Line;
-    plugin.MatchStart = match.Start;
-    plugin.MatchLength = match.Length;
+    recorded = SearchMatch{match.Line, match.Start, match.Length};
 }
 
 // Two lines whatever the text holds: its line feeds are shown as spaces.
@@ -235,12 +232,12 @@ int GetSearchRange(const EditorStateRecord& state, SearchRange& range)
     return state.BlockType;
 }
 
-int RunSearch(CPlugin* plugin)
+int RunSearch(CSearchDialog* searchDialog, SearchMatch& recorded)
 {
     static_assert(int(SEARCH_TEXT_SIZE) == int(WORD_BUFFER_SIZE), "the first search text is the word");
-    if (!plugin || !plugin->SearchDialog)
+    if (!searchDialog)
         return -1;
-    CSearchDialog& dialog = *plugin->SearchDialog;
+    CSearchDialog& dialog = *searchDialog;
     char text[SEARCH_TEXT_SIZE];
     GetWordAtCursor(text);
     int exitItem = dialog.Execute(text);
@@ -256,15 +253,23 @@ int RunSearch(CPlugin* plugin)
     int options = dialog.GetOptions();
     unsigned mode = options & SearchCaseSensitive ? 1 : 0;
 
-    ClearMatch(*plugin);
+    ClearMatch(recorded);
     TextMatch match{-1, -1, -1};
     PatternNode* pattern = CompileSearchText(text, options);
     auto scan = options & SearchReverse ? ScanBackward : ScanForward;
     bool found = pattern && scan(pattern, mode, state, range, blockType, match);
     FreePattern(pattern);
     if (found)
-        ShowMatch(*plugin, match, state.WindowHeight);
+        ShowMatch(match, state.WindowHeight, recorded);
     else
         ReportNotFound(text);
     return exitItem;
+}
+
+void ResetMatchColour(const SearchMatch& match)
+{
+    if (match.Line >= 0) {
+        EditorControl(EDITOR_REDRAW, nullptr);
+        ColorEditorText(match.Line, match.Start, match.Start + match.Length - 1, 0);
+    }
 }

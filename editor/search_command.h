@@ -4,7 +4,7 @@
 #ifndef STRINGSLIST_EDITOR_SEARCH_COMMAND_H
 #define STRINGSLIST_EDITOR_SEARCH_COMMAND_H
 
-class CPlugin;
+class CSearchDialog;
 struct EditorStateRecord;
 
 enum {
@@ -22,8 +22,21 @@ struct SearchRange {
     int Bottom;  // one past the last line
 };
 
-// Answers the exit item of the search dialog, negative when it was cancelled.
-int RunSearch(CPlugin* plugin);
+// The stretch the last search found and coloured. The plug-in keeps it from
+// run to run so that its colour can be reset.
+struct SearchMatch {
+    int Line = -1;  // -1: none recorded
+    int Start = -1;
+    int Length = -1;
+};
+
+// Runs the dialog, searches, and records the match found in `match` (a run
+// that finds none, or finds an empty one, leaves no record). Answers the exit
+// item of the search dialog, negative when it was cancelled or is missing.
+int RunSearch(CSearchDialog* dialog, SearchMatch& match);
+
+// At the next editor event: redraws, and takes the colour off the recorded match.
+void ResetMatchColour(const SearchMatch& match);
 
 // The range to search and the block type it was taken from: the selected block
 // (its lines from the first on, as long as each holds a selection; none when

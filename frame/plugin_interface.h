@@ -2,7 +2,7 @@
 // the host services, and the six exported entry points.
 //
 // This is the one header that a host includes (host/ does, as a foreign host
-// would); the plug-in's frame builds on it too. Records are declared field by
+// would); the whole plug-in builds on it too. Records are declared field by
 // field; on the 32-bit Windows target their sizes and offsets are pinned below,
 // since that is the layout a real host hands over.
 #ifndef STRINGSLIST_PLUGIN_INTERFACE_H

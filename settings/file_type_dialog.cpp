@@ -6,7 +6,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "editor/editor_access.h"
+#include "frame/editor_access.h"
 #include "frame/host_services.h"
 #include "settings/file_types.h"
 #include "settings/reg_key.h"

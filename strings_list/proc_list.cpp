@@ -12,8 +12,7 @@
 #include <vector>
 
 #include "base/ascii.h"
-#include "editor/editor_access.h"
-#include "frame/plugin.h"
+#include "frame/editor_access.h"
 #include "pattern/pattern.h"
 #include "settings/file_types.h"
 #include "strings_list/text_arena.h"
@@ -161,7 +160,7 @@ void WarnItemLimit()
 
 }  // namespace
 
-int RunProcList(CPlugin* plugin)
+int RunProcList(CFileTypes* fileTypes, int& chosenLine)
 {
     EditorStateRecord state{};
     EditorControl(EDITOR_GET_INFO, &state);
@@ -171,8 +170,8 @@ int RunProcList(CPlugin* plugin)
 
     // When no type matches, the settings stay empty and the list is empty.
     FileTypeSettings settings{};
-    if (plugin->FileTypes)
-        plugin->FileTypes->FindFileType(state.FileName, &settings);
+    if (fileTypes)
+        fileTypes->FindFileType(state.FileName, &settings);
 
     Scan scan{settings, state.LineCount, {}, {}, {}, {}};
     scan.Items.reserve(MAX_PROCLIST_ITEMS);
@@ -187,7 +186,7 @@ int RunProcList(CPlugin* plugin)
     }
     pattern.reset();
 
-    ShowProcListMenu(plugin, scan.Items.data(), static_cast<int>(scan.Items.size()), settings.Flags,
+    ShowProcListMenu(chosenLine, scan.Items.data(), static_cast<int>(scan.Items.size()), settings.Flags,
                      state);
-    return plugin->ChosenLine;
+    return chosenLine;
 }

@@ -5,7 +5,7 @@
 
 #include <stdint.h>
 
-class CPlugin;
+class CFileTypes;
 struct EditorStateRecord;
 
 enum {
@@ -22,8 +22,11 @@ struct ProcListItem {
     const char* Text;  // the menu text, owned by the run
 };
 
-// Answers the plug-in object's ChosenLine at the end of the command.
-int RunProcList(CPlugin* plugin);
+// Lists the edited file's lines with the pattern of its type in fileTypes (an
+// empty list when fileTypes is null). chosenLine is the line of the item chosen
+// last, kept by the plug-in from run to run: it preselects an item and is set
+// to the new choice. Answers chosenLine.
+int RunProcList(CFileTypes* fileTypes, int& chosenLine);
 
 // Writes into output (KEYWORD_BUFFER_SIZE bytes) the template with %LINE%,
 // %INDEX%, %PERCENT% and %% replaced; line and index are 0-based. Answers output.
@@ -32,8 +35,9 @@ char* ExpandProcListKeywords(const char* templ, char* output, int line, int inde
 // Moves the set registers down to the lowest numbers, in order; the rest become unset.
 void ShiftGroups(int32_t* registers);
 
-// Sorts (when asked), shows the menu, and moves the editor to the chosen item.
-void ShowProcListMenu(CPlugin* plugin, ProcListItem* items, int count, uint32_t flags,
+// Sorts (when asked), shows the menu, and moves the editor to the chosen item,
+// whose line goes to chosenLine.
+void ShowProcListMenu(int& chosenLine, ProcListItem* items, int count, uint32_t flags,
                       const EditorStateRecord& state);
 
 // Text order, the ASCII capitals compared as small letters.

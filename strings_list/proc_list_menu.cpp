@@ -1,16 +1,15 @@
 // The strings-list menu: sort the items when the type asks, open the menu on
 // the item on or nearest above the reference line, and move the editor to
-// the chosen item, remembering its line in ChosenLine for the next run.
+// the chosen item, remembering its line for the next run.
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
 
 #include "base/ascii.h"
-#include "editor/editor_access.h"
+#include "frame/editor_access.h"
 #include "frame/host_services.h"
-#include "frame/plugin.h"
-#include "settings/file_types.h"
+#include "settings/store_layout.h"
 #include "strings_list/proc_list.h"
 
 namespace {
@@ -42,9 +41,9 @@ int PreselectedIndex(const ProcListItem* items, int count, int referenceLine)
     return selected;
 }
 
-void MoveEditor(CPlugin* plugin, const ProcListItem& item, int windowHeight)
+void MoveEditor(int& chosenLine, const ProcListItem& item, int windowHeight)
 {
-    plugin->ChosenLine = item.Line;
+    chosenLine = item.Line;
     int top = item.Line - windowHeight / 2;
     SetEditorPosition(item.Line, 0, 0, top < 0 ? 0 : top, 0, -1);
 }
@@ -60,7 +59,7 @@ int CompareProcListItems(const ProcListItem& a, const ProcListItem& b)
     }
 }
 
-void ShowProcListMenu(CPlugin* plugin, ProcListItem* items, int count, uint32_t flags,
+void ShowProcListMenu(int& chosenLine, ProcListItem* items, int count, uint32_t flags,
                       const EditorStateRecord& state)
 {
     const char* title = state.FileName ? state.FileName : "";
@@ -77,7 +76,7 @@ void ShowProcListMenu(CPlugin* plugin, ProcListItem* items, int count, uint32_t 
     std::vector<PluginMenuItem> menu(count, PluginMenuItem{});
     for (int j = 0; j < count; j++)
         FillMenuText(menu[j], items[j].Text);
-    int referenceLine = (flags & SelectFromCursor) ? state.CursorLine : plugin->ChosenLine;
+    int referenceLine = (flags & SelectFromCursor) ? state.CursorLine : chosenLine;
     menu[PreselectedIndex(items, count, referenceLine)].Selected = 1;
 
     char bottom[64];
@@ -87,5 +86,5 @@ void ShowProcListMenu(CPlugin* plugin, ProcListItem* items, int count, uint32_t 
                                                      menu.data(), count)
                                   : -1;
     if (chosen >= 0 && chosen < count)
-        MoveEditor(plugin, items[chosen], state.WindowHeight);
+        MoveEditor(chosenLine, items[chosen], state.WindowHeight);
 }

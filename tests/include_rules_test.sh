@@ -4,15 +4,21 @@
 # usage: include_rules_test.sh SOURCE_DIR
 cd "$1" || exit 2
 
-# folder (a path prefix) and what its files may include (an extended regex of paths)
+# folder (a path prefix) and what its files may include (an extended regex of paths).
+# The plug-in is a stack, each floor including only those below it:
+#   plugin/                                 the plug-in object and the six exports
+#   strings_list/ over settings/, editor/   the features
+#   frame/                                  the interface: records, the startup copy, services
+# so a feature that reaches up to plugin/ (or sideways where it has no use) fails here.
 rules='
 base/              ^base/
 pattern/           ^(base|pattern)/
 platform/          ^(base|platform)/
-frame/             ^(base|frame|editor|strings_list|settings|platform)/|^pattern/pattern\.h$
-editor/            ^(base|frame|editor|strings_list|settings|platform)/|^pattern/pattern\.h$
-strings_list/      ^(base|frame|editor|strings_list|settings|platform)/|^pattern/pattern\.h$
-settings/          ^(base|frame|editor|strings_list|settings|platform)/|^pattern/pattern\.h$
+frame/             ^(base|frame)/
+editor/            ^(base|frame|editor)/|^pattern/pattern\.h$
+settings/          ^(base|frame|platform|settings)/|^pattern/pattern\.h$
+strings_list/      ^(base|frame|settings|strings_list)/|^pattern/pattern\.h$
+plugin/            ^(base|frame|editor|settings|strings_list|plugin)/
 host/common/       ^(base|host/common)/|^frame/plugin_interface\.h$
 host/scripted/     ^(base|host/common|host/scripted)/|^frame/plugin_interface\.h$
 host/terminal/     ^(base|host/common|host/terminal|platform)/|^frame/plugin_interface\.h$|^settings/store_layout\.h$

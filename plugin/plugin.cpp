@@ -1,19 +1,16 @@
 // CPlugin: builds its parts, releases them, routes a command to the strings
-// list or the search, and resets the search's highlight at the next editor
-// event; see plugin.h.
-#include "frame/plugin.h"
+// list or the search with what each works on, and resets the search's
+// highlight at the next editor event; see plugin.h.
+#include "plugin/plugin.h"
 
 #include <new>
 
-#include "editor/editor_access.h"
-#include "editor/search_command.h"
 #include "editor/search_dialog.h"
 #include "settings/file_types.h"
 #include "strings_list/proc_list.h"
 
 CPlugin::CPlugin()
-    : SearchDialog(nullptr), ReplaceDialog(nullptr), FileTypes(nullptr),
-      MatchLine(-1), MatchStart(-1), MatchLength(-1), ChosenLine(0)
+    : SearchDialog(nullptr), ReplaceDialog(nullptr), FileTypes(nullptr), Match(), ChosenLine(0)
 {
     // A failed allocation leaves its member null; the rest is still built.
     SearchDialog = new (std::nothrow) CSearchDialog;
@@ -30,14 +27,11 @@ CPlugin::~CPlugin()
 
 int CPlugin::RunCommand(int item)
 {
-    return item == 0 ? RunProcList(this) : RunSearch(this);
+    return item == 0 ? RunProcList(FileTypes, ChosenLine) : RunSearch(SearchDialog, Match);
 }
 
 int CPlugin::OnEditorInput()
 {
-    if (MatchLine >= 0) {
-        EditorControl(EDITOR_REDRAW, nullptr);
-        ColorEditorText(MatchLine, MatchStart, MatchStart + MatchLength - 1, 0);
-    }
+    ResetMatchColour(Match);
     return 0;
 }

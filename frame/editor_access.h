@@ -1,7 +1,7 @@
 // Everything the plug-in does to the host's editor and every message box it
 // shows goes through here, over the editor control and message services.
-#ifndef STRINGSLIST_EDITOR_EDITOR_ACCESS_H
-#define STRINGSLIST_EDITOR_EDITOR_ACCESS_H
+#ifndef STRINGSLIST_FRAME_EDITOR_ACCESS_H
+#define STRINGSLIST_FRAME_EDITOR_ACCESS_H
 
 #include "frame/plugin_interface.h"
 

@@ -1,6 +1,6 @@
 // Editor access over the host's services: editor control, the word under the
 // cursor, and message boxes built from their fixed tables; see editor_access.h.
-#include "editor/editor_access.h"
+#include "frame/editor_access.h"
 
 #include <cstring>
 #include <iterator>

@@ -1,8 +1,10 @@
 // CPlugin, the one plug-in object: owns the two dialogs and the file-type
-// table, holds the recorded search match and the strings list's last choice,
-// and routes commands to the subsystems that do the work.
-#ifndef STRINGSLIST_FRAME_PLUGIN_H
-#define STRINGSLIST_FRAME_PLUGIN_H
+// table, keeps what lasts from one command to the next (the search's match,
+// the strings list's last choice), and hands each feature what it works on.
+#ifndef STRINGSLIST_PLUGIN_PLUGIN_H
+#define STRINGSLIST_PLUGIN_PLUGIN_H
+
+#include "editor/search_command.h"
 
 class CSearchDialog;
 class CReplaceDialog;
@@ -24,10 +26,8 @@ public:
     CSearchDialog* SearchDialog;
     CReplaceDialog* ReplaceDialog;
     CFileTypes* FileTypes;
-    int MatchLine;    // -1: no match recorded
-    int MatchStart;
-    int MatchLength;
-    int ChosenLine;   // line of the strings-list item chosen last
+    SearchMatch Match;  // the search's last match; Line -1: none recorded
+    int ChosenLine;     // line of the strings-list item chosen last
 };
 
 #endif

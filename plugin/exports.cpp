@@ -4,7 +4,7 @@
 #include <new>
 
 #include "frame/host_services.h"
-#include "frame/plugin.h"
+#include "plugin/plugin.h"
 #include "settings/file_types.h"
 
 static CPlugin* Plugin;

@@ -4,7 +4,7 @@
 
 #include <cstring>
 
-#include "editor/editor_access.h"
+#include "frame/editor_access.h"
 #include "frame/host_services.h"
 #include "host/scripted/scripted_host.h"
 
