@@ -17,11 +17,22 @@ const int PathSize = 512;
 
 CRegKey::CRegKey(HKEY parent, const char* subKey, int prefix) : Key(nullptr)
 {
+    Open(parent, prefix ? GetRegistryRoot() : nullptr, subKey);
+}
+
+CRegKey::CRegKey(HKEY parent, const char* root, const char* subKey) : Key(nullptr)
+{
+    Open(parent, root ? root : "", subKey);
+}
+
+// Without a root the path is subKey alone.
+void CRegKey::Open(HKEY parent, const char* root, const char* subKey)
+{
     char path[PathSize];
     if (!subKey)
         subKey = "";
-    int length = prefix ? std::snprintf(path, sizeof path, "%s\\%s", GetRegistryRoot(), subKey)
-                        : std::snprintf(path, sizeof path, "%s", subKey);
+    int length = root ? std::snprintf(path, sizeof path, "%s\\%s", root, subKey)
+                      : std::snprintf(path, sizeof path, "%s", subKey);
     if (length < 0 || length >= PathSize)
         return;  // a path cut short would name another key: refuse it
     HKEY key = nullptr;

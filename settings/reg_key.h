@@ -10,6 +10,8 @@ class CRegKey {
 public:
     // With a non-zero prefix flag the path is "<registry root>\<subKey>".
     CRegKey(HKEY parent, const char* subKey, int prefix);
+    // The path "<root>\<subKey>", for a root other than the plug-in's (null reads as "").
+    CRegKey(HKEY parent, const char* root, const char* subKey);
     ~CRegKey();
     CRegKey(const CRegKey&) = delete;
     CRegKey& operator=(const CRegKey&) = delete;
@@ -27,6 +29,9 @@ public:
     LONG DeleteSubkey(const char* name);
 
     HKEY Key;
+
+private:
+    void Open(HKEY parent, const char* root, const char* subKey);
 };
 
 #endif

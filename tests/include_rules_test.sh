@@ -22,7 +22,7 @@ plugin/            ^(base|frame|editor|settings|strings_list|plugin)/
 host/common/       ^(base|host/common)/|^frame/plugin_interface\.h$
 host/scripted/     ^(base|host/common|host/scripted)/|^frame/plugin_interface\.h$
 host/terminal/     ^(base|host/common|host/terminal|platform)/|^frame/plugin_interface\.h$|^settings/store_layout\.h$
-host/cli/          ^(base|host|platform)/|^frame/plugin_interface\.h$|^pattern/pattern\.h$|^settings/store_layout\.h$
+host/cli/          ^(base|host|platform)/|^frame/plugin_interface\.h$|^pattern/pattern\.h$|^settings/(store_layout|file_type_lookup)\.h$
 bench/             ^(base|host|pattern|platform|frame|settings)/
 fuzz/              .
 tests/             .

@@ -5,42 +5,19 @@
 #include <cstdio>
 
 #include "host/cli/commands.h"
-#include "pattern/pattern.h"
-#include "settings/store_layout.h"
-
-namespace {
-
-// Whether a type's file mask, as the plug-in reads it, is found in the file name.
-bool MaskMatches(const RegFileKey& type, const std::string& fileName)
-{
-    if (type.Path.back().size() >= TYPE_NAME_SIZE)
-        return false;  // the plug-in skips such a type
-    for (const RegFileValue& value : type.Values) {
-        if (!SameRegName(value.Name, FileMaskValue) || value.Type != RegSz || value.Data.size() >= SETTINGS_TEXT_SIZE)
-            continue;
-        PatternNode* mask = CompilePattern(value.Data.c_str());
-        int32_t registers[REGISTER_COUNT];
-        bool found = mask && SearchLine(mask, fileName.c_str(), int(fileName.size()), fileName.c_str(), registers,
-                                        1) == 1;
-        FreePattern(mask);
-        return found;
-    }
-    return false;
-}
-
-}  // namespace
+#include "settings/file_type_lookup.h"
 
 void ExplainNoFileType(const RegFileDocument& table, const std::string& root, const std::string& file)
 {
     size_t count = 0;
     size_t depth = TypesTablePath(root).size() + 1;
-    for (const RegFileKey& key : table.Keys) {
-        if (key.Path.size() != depth)
-            continue;
-        if (MaskMatches(key, file))
-            return;
-        count++;
-    }
+    for (const RegFileKey& key : table.Keys)
+        if (key.Path.size() == depth)
+            count++;
+    // The plug-in's own rule; asked only of a table that is there, which it then leaves as it is.
+    std::string name;
+    if (count > 0 && FindFileTypeName(root.c_str(), file.c_str(), name))
+        return;
     std::string place = TypesPlace(root);
     if (count == 0)
         std::fprintf(stderr, "stringslist: there are no file types in %s. %s", place.c_str(),

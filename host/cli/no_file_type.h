@@ -6,10 +6,10 @@
 
 #include "platform/reg_file.h"
 
-// When no type of the table below root (as ReadRegistryTree gives it) has a
-// file mask, as the plug-in reads it, that is found in file's name: says so
-// on standard error, with where the types are and how many, or how to
-// import the shipped ones into an empty table.
+// When no type below root is for file by the plug-in's lookup rule: says so
+// on standard error, with where the types are and how many (counted in table,
+// as ReadRegistryTree gives it), or how to import the shipped ones into an
+// empty table.
 void ExplainNoFileType(const RegFileDocument& table, const std::string& root, const std::string& file);
 
 #endif

@@ -51,4 +51,14 @@ cp a.c a.py
 run 0 list a.py
 [ -s err ] && fail "a file with a type got a reason: $(cat err)"
 
+# A mask stored as an expandable text is found as the plug-in finds it: the
+# list, and no reason on standard error.
+{
+    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\stringslist\\RegExp\\FileTypes\\C]\n'
+    printf '"FileMask"=hex(2):5c,2e,63,24,00\n"RX"="^int"\n'
+} > "$XDG_CONFIG_HOME/stringslist/registry.reg"
+run 0 list a.c
+contains out "int main(void)"
+[ -s err ] && fail "a mask stored as an expandable text got a reason: $(cat err)"
+
 finish "all message checks passed"
