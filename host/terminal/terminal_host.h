@@ -42,7 +42,6 @@ private:
     void RunPluginCommand(bool configuration);
     void RunSearch();
     void GoToLine();
-    void ShowKeys();
 };
 
 // The strings a plug-in declares: its plug-in menu or its configuration menu.

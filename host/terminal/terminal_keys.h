@@ -43,7 +43,6 @@ struct Key {
     bool Shift = false;  // cursor keys with Shift, which select
 
     bool Is(int code) const { return Code == code; }
-    bool Cancels() const { return Code == KeyEsc || Code == KeyHangUp; }
     bool IsCtrl(char letter) const { return Code == KeyCtrl && Text.size() == 1 && Text[0] == letter; }
 };
 
