@@ -48,9 +48,9 @@ size_t AppendEscaped(char* out, size_t length, const char* text)
     return length;
 }
 
-// A regular expression must compile as it stands, so that the wrapping for
-// whole words never turns a faulty text into a valid one. The text's buffer
-// bounds what the pattern's buffer must hold.
+// A regular expression must compile as it stands before it is wrapped for
+// whole words (README, Guarded behaviour). The text's buffer bounds what the pattern's
+// buffer must hold.
 PatternNode* CompileSearchText(const char (&text)[SEARCH_TEXT_SIZE], int options)
 {
     char source[PATTERN_BUFFER_SIZE];
@@ -184,7 +184,7 @@ void ClearMatch(SearchMatch& match)
 }
 
 // The cursor goes to the match's start, its line half a window below the top.
-// An empty match has nothing to colour, so it is not recorded.
+// An empty match has nothing to colour, so it is not recorded (README, Guarded behaviour).
 void ShowMatch(const TextMatch& match, int windowHeight, SearchMatch& recorded)
 {
     int top = match.Line - windowHeight / 2;
@@ -195,7 +195,7 @@ void ShowMatch(const TextMatch& match, int windowHeight, SearchMatch& recorded)
     recorded = SearchMatch{match.Line, match.Start, match.Length};
 }
 
-// Two lines whatever the text holds: its line feeds are shown as spaces.
+// Two lines whatever the text holds (README, Guarded behaviour).
 void ReportNotFound(const char* text)
 {
     char shown[SEARCH_TEXT_SIZE];

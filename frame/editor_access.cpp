@@ -47,7 +47,7 @@ int ShowMessage(char* text, const char* title, int type, const char* help, int h
 {
     unsigned row = type & 15;
     if (row >= std::size(ButtonSet))
-        row = 0;  // outside the table: a plain "OK" box rather than a read past it
+        row = 0;  // outside the table: a plain "OK" box
     const ButtonSetRow& set = ButtonSet[row];
 
     const char* strings[MaxMessageStrings];

@@ -12,7 +12,7 @@ int EditorControl(int command, void* record);
 
 // Shows a message box: title, the text cut at each line feed (in place), then
 // the buttons of the set chosen by type & 15. Answers the chosen button's
-// result code, 0 when none was chosen.
+// result code, 0 when none was chosen. Its guards: README, Guarded behaviour.
 int ShowMessage(char* text, const char* title, int type, const char* help, int hostFlags);
 
 // Fills buffer (WORD_BUFFER_SIZE bytes) with the word under the cursor.

@@ -1,5 +1,6 @@
 // The plug-in's copy of the startup block and of its registry root, so that a
-// host releasing its own never leaves the plug-in reading freed memory.
+// host releasing its own never leaves the plug-in reading freed memory; fixed
+// fields and dialog items filled from templates.
 #include "frame/host_services.h"
 
 #include <cstdio>

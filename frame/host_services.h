@@ -1,5 +1,7 @@
 // The plug-in's copy of the host's startup-information block and its registry
-// root. Every host service is called through this copy.
+// root, through which every host service is called; and the two pieces every
+// menu and dialog of the plug-in is built with: a text copied into a fixed
+// field, and a dialog item made from a row of a template table.
 #ifndef STRINGSLIST_FRAME_HOST_SERVICES_H
 #define STRINGSLIST_FRAME_HOST_SERVICES_H
 

@@ -19,7 +19,7 @@ PLUGIN_EXPORT void PLUGIN_API SetStartupInfo(const PluginStartupInfo* info)
     try {
         if (!info)
             return;
-        delete Plugin;  // a second call starts afresh instead of leaking the first object
+        delete Plugin;  // a second call starts afresh (README, Guarded behaviour)
         Plugin = nullptr;
         CopyStartupInfo(info);
         Plugin = new (std::nothrow) CPlugin;

@@ -77,7 +77,7 @@ int CFileTypes::ConfigMenu()
             return 1;
         lastPosition = result;
         // The separator names no type: acting on its empty name would reach the
-        // table key itself.
+        // table key itself (README, Guarded behaviour).
         if (result >= static_cast<int>(items.size()) || items[result].Separator)
             continue;
         const char* name = items[result].Text;

@@ -1,8 +1,7 @@
 // CRegKey over the seven registry functions. A read takes the stored bytes
-// whatever the value's type, so a type stored by another tool (expandable
-// texts, a binary "Flags") reads as it is, and always leaves the caller a
-// usable result: a NUL-terminated text (empty when the value is missing or
-// longer than the buffer) or a number (0 when missing or longer than 4 bytes).
+// whatever the value's type, so a type stored by another tool reads as it is,
+// and always leaves the caller a usable result: a NUL-terminated text or a
+// number (README, Guarded behaviour, for the sizes).
 #include "settings/reg_key.h"
 
 #include <cstdio>

@@ -1,7 +1,6 @@
-// The names of the file types, as the configuration lists them: the subkeys
-// of the table key in the registry's enumeration order. A key whose name is
-// too long to be a type name (64 characters or more) is skipped, so it never
-// hides the types enumerated after it.
+// The names of the file types, as the configuration and the lookup list them:
+// the subkeys of the table key in the registry's enumeration order, without
+// the names too long to be a type's (README, Guarded behaviour).
 #ifndef STRINGSLIST_SETTINGS_TYPE_NAMES_H
 #define STRINGSLIST_SETTINGS_TYPE_NAMES_H
 

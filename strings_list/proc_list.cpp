@@ -108,7 +108,8 @@ void ShiftGroups(int32_t* registers)
 
 namespace {
 
-// One run's working storage, reused for every line.
+// One run's working storage, reused for every line; the items and their texts
+// on the heap (README, Guarded behaviour).
 struct Scan {
     const FileTypeSettings& Settings;
     int TotalLines;
@@ -178,6 +179,7 @@ int RunProcList(CFileTypes* fileTypes, int& chosenLine)
     // Released however the run ends, a failed allocation included.
     std::unique_ptr<PatternNode, void (*)(PatternNode*)> pattern(CompilePattern(settings.Pattern),
                                                                  FreePattern);
+    // No line is read without a pattern (README, Guarded behaviour).
     for (int i = 0; pattern && i < state.LineCount; i++) {
         if (!ScanLine(scan, pattern.get(), i)) {
             WarnItemLimit();
