@@ -2,10 +2,12 @@
 // from the registry and written back on "Save". A name that cannot be stored
 // as one listable type key (empty, too long, holding a backslash) is refused
 // with a message, and the dialog comes back with what the user typed, so no
-// work is lost.
+// work is lost. The type's optional values are neither shown nor written,
+// except that a type saved under a new name takes them along.
 #include <cstdio>
 #include <cstring>
 
+#include "base/ascii.h"
 #include "frame/editor_access.h"
 #include "frame/host_services.h"
 #include "settings/file_types.h"
@@ -85,6 +87,34 @@ void SaveType(CRegKey& fileTypesKey, const PluginDialogItem* items)
     type.WriteDword(FlagsValue, flags);
 }
 
+bool SameName(const char* a, const char* b)
+{
+    for (; AsciiUpper(*a) == AsciiUpper(*b); a++, b++)
+        if (!*a)
+            return true;
+    return false;
+}
+
+// A type saved under another name than the one it was loaded from gets the
+// optional values of the loaded type that it lacks, so that a copy searches
+// as the original does.
+void CarryOptionalValues(CRegKey& fileTypesKey, const char* from, const char* to)
+{
+    if (SameName(from, to))
+        return;
+    CRegKey source(fileTypesKey.Key, from, 0);
+    CRegKey target(fileTypesKey.Key, to, 0);
+    for (const char* value : OptionalValues) {
+        char text[SETTINGS_TEXT_SIZE];
+        target.ReadString(value, text, sizeof text);
+        if (text[0])
+            continue;
+        source.ReadString(value, text, sizeof text);
+        if (text[0])
+            target.WriteString(value, text);
+    }
+}
+
 // Writes into text why a type of this name could not be saved, or answers
 // false when it can be.
 bool NameProblem(const char* name, char* text, size_t size)
@@ -121,7 +151,8 @@ int CFileTypes::EditFileType(CRegKey& fileTypesKey, const char* name, const char
     PluginDialogItem items[DialogItemCount];
     BuildDialog(items);
     CopyText(items[TypeNameItem].Data, sizeof items[TypeNameItem].Data, name);
-    LoadType(fileTypesKey, source ? source : name, items);
+    const char* loaded = source ? source : name ? name : "";
+    LoadType(fileTypesKey, loaded, items);
 
     // Until the user saves a name that can be stored, or leaves the dialog.
     for (;;) {
@@ -130,6 +161,7 @@ int CFileTypes::EditFileType(CRegKey& fileTypesKey, const char* name, const char
         char problem[128];
         if (!NameProblem(items[TypeNameItem].Data, problem, sizeof problem)) {
             SaveType(fileTypesKey, items);
+            CarryOptionalValues(fileTypesKey, loaded, items[TypeNameItem].Data);
             return 1;
         }
         ShowMessage(problem, "File type", 0x10, "ProcListCfg", 0);

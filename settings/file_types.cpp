@@ -20,5 +20,10 @@ int CFileTypes::FindFileType(const char* fileName, FileTypeSettings* settings)
     DWORD flags = 0;
     type.ReadDword(FlagsValue, &flags);
     settings->Flags = flags;
+    type.ReadString(LineCommentValue, settings->LineComments, sizeof settings->LineComments);
+    type.ReadString(BlockValue, settings->Blocks, sizeof settings->Blocks);
+    type.ReadString(NestedBlockValue, settings->NestedBlocks, sizeof settings->NestedBlocks);
+    type.ReadString(QuoteValue, settings->Quotes, sizeof settings->Quotes);
+    type.ReadString(JoinValue, settings->Joins, sizeof settings->Joins);
     return 1;
 }

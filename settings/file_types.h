@@ -14,6 +14,12 @@ struct FileTypeSettings {
     char Pattern[SETTINGS_TEXT_SIZE];
     char Presentation[SETTINGS_TEXT_SIZE];
     uint32_t Flags;
+    // The optional texts (store_layout.h); empty when the type has none.
+    char LineComments[SETTINGS_TEXT_SIZE];
+    char Blocks[SETTINGS_TEXT_SIZE];
+    char NestedBlocks[SETTINGS_TEXT_SIZE];
+    char Quotes[SETTINGS_TEXT_SIZE];
+    char Joins[SETTINGS_TEXT_SIZE];
 };
 
 class CFileTypes {

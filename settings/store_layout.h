@@ -17,6 +17,17 @@ inline constexpr char PatternValue[] = "RX";
 inline constexpr char PresentationValue[] = "Present";
 inline constexpr char FlagsValue[] = "Flags";
 
+// Optional texts of a type, each a list of words separated by spaces, for
+// text that is not code and heads split over lines (README, File types).
+// A type without them is searched line by line as it always was.
+inline constexpr char LineCommentValue[] = "LineComment";
+inline constexpr char BlockValue[] = "Block";
+inline constexpr char NestedBlockValue[] = "NestedBlock";
+inline constexpr char QuoteValue[] = "Quote";
+inline constexpr char JoinValue[] = "Join";
+inline constexpr const char* OptionalValues[] = {LineCommentValue, BlockValue, NestedBlockValue, QuoteValue,
+                                                 JoinValue};
+
 enum FileTypeFlag : uint32_t {
     SelectFromCursor = 1,
     SortItems = 2,

@@ -1,7 +1,10 @@
 // The strings-list scan: look up the file type, compile its pattern once,
 // search every editor line once, and turn the first match of each line into
 // an item: the line itself, or the presentation template with its keywords
-// and group references filled in. The items live only for the run.
+// and group references filled in. The items live only for the run. A type
+// with optional values is searched in logical lines instead (regions blanked,
+// heads joined; logical_lines.h), and so is one whose template names the
+// previous line; a type without them is read line by line as before.
 #include "strings_list/proc_list.h"
 
 #include <cstdio>
@@ -15,6 +18,8 @@
 #include "frame/editor_access.h"
 #include "pattern/pattern.h"
 #include "settings/file_types.h"
+#include "strings_list/logical_lines.h"
+#include "strings_list/regions.h"
 #include "strings_list/text_arena.h"
 
 namespace {
@@ -24,12 +29,13 @@ struct Keyword {
     size_t Compared;  // only this many leading characters must agree
 };
 
-enum { KEYWORD_LINE, KEYWORD_INDEX, KEYWORD_PERCENT, KEYWORD_NONE };
+enum { KEYWORD_LINE, KEYWORD_INDEX, KEYWORD_PERCENT, KEYWORD_PREVIOUS, KEYWORD_NONE };
 
 const Keyword Keywords[] = {
     {"LINE", 4},
     {"INDEX", 5},
     {"PERCENT", 5},
+    {"PREV", 4},
 };
 
 // The first keyword whose leading characters the text after a "%" spells.
@@ -55,8 +61,25 @@ void Append(char* output, size_t& length, const char* text, size_t count)
     length += count;
 }
 
-void AppendKeywordValue(int keyword, char* output, size_t& length, int line, int index, int totalLines)
+// Text that the template expansion reads back as it stands: each backslash
+// doubled, and never cut between the two.
+void AppendLiteral(char* output, size_t& length, const char* text)
 {
+    for (const char* p = text; *p; p++) {
+        size_t count = *p == '\\' ? 2 : 1;
+        if (count > KEYWORD_BUFFER_SIZE - 1 - length)
+            return;
+        Append(output, length, *p == '\\' ? "\\\\" : p, count);
+    }
+}
+
+void AppendKeywordValue(int keyword, char* output, size_t& length, int line, int index, int totalLines,
+                        const char* previousLine)
+{
+    if (keyword == KEYWORD_PREVIOUS) {
+        AppendLiteral(output, length, previousLine);
+        return;
+    }
     char value[24];
     int n = 0;
     if (keyword == KEYWORD_LINE)
@@ -70,24 +93,37 @@ void AppendKeywordValue(int keyword, char* output, size_t& length, int line, int
         Append(output, length, value, static_cast<size_t>(n));
 }
 
-}  // namespace
-
-char* ExpandProcListKeywords(const char* templ, char* output, int line, int index, int totalLines)
+// Walks a template: its plain text, a "%%" giving one "%", to text(p, count);
+// each "%NAME%" to keyword(the keyword NAME spells).
+template <typename Text, typename Word>
+void WalkTemplate(const char* templ, Text text, Word keyword)
 {
-    size_t length = 0;
     for (const char* p = templ; *p;) {
         if (*p != '%') {
-            Append(output, length, p++, 1);
+            text(p++, 1);
         } else if (p[1] == '%') {
-            Append(output, length, p, 1);
+            text(p, 1);
             p += 2;
         } else if (const char* close = std::strchr(p + 1, '%')) {
-            AppendKeywordValue(FindKeyword(p + 1), output, length, line, index, totalLines);
+            keyword(FindKeyword(p + 1));
             p = close + 1;
         } else {
             p++;  // a lone "%" is dropped; the rest is plain text
         }
     }
+}
+
+}  // namespace
+
+char* ExpandProcListKeywords(const char* templ, char* output, int line, int index, int totalLines,
+                             const char* previousLine)
+{
+    size_t length = 0;
+    WalkTemplate(
+        templ, [&](const char* p, size_t count) { Append(output, length, p, count); },
+        [&](int keyword) {
+            AppendKeywordValue(keyword, output, length, line, index, totalLines, previousLine);
+        });
     output[length] = '\0';
     return output;
 }
@@ -120,18 +156,28 @@ struct Scan {
 };
 
 // The presentation text of a match; an expansion error gives the empty text.
-const char* PresentationText(Scan& scan, const char* line, int lineNumber)
+const char* PresentationText(Scan& scan, const char* line, int lineNumber, const char* previousLine)
 {
     if (scan.Settings.Flags & ShiftUnusedParameters)
         ShiftGroups(scan.Registers.R);
     ExpandProcListKeywords(scan.Settings.Presentation, scan.KeywordText, lineNumber,
-                           static_cast<int>(scan.Items.size()), scan.TotalLines);
+                           static_cast<int>(scan.Items.size()), scan.TotalLines, previousLine);
     char* text = nullptr;
     int length = 0;
     ExpandTemplate(scan.KeywordText, line, scan.Registers, &text, &length);
     const char* stored = scan.Texts.Store(text ? text : "", text ? static_cast<size_t>(length) : 0);
     std::free(text);
     return stored;
+}
+
+// Adds the item of a match in line, the searched text (length bytes) of the
+// editor line lineNumber. False when the item table is full.
+bool AddItem(Scan& scan, const char* line, size_t length, int lineNumber, const char* previousLine)
+{
+    const char* text = scan.Settings.Presentation[0] ? PresentationText(scan, line, lineNumber, previousLine)
+                                                     : scan.Texts.Store(line, length);
+    scan.Items.push_back({lineNumber, text ? text : ""});
+    return scan.Items.size() < MAX_PROCLIST_ITEMS;
 }
 
 // Searches one line; a match adds an item. False when the item table is full.
@@ -145,11 +191,59 @@ bool ScanLine(Scan& scan, const PatternNode* pattern, int lineNumber)
     int length = static_cast<int>(strnlen(line, LINE_BUFFER_SIZE - 1));
     if (!SearchLine(pattern, line, length, line, scan.Registers.R, 1))
         return true;
-    const char* text = scan.Settings.Presentation[0]
-                           ? PresentationText(scan, line, lineNumber)
-                           : scan.Texts.Store(line, std::strlen(line));
-    scan.Items.push_back({lineNumber, text ? text : ""});
-    return scan.Items.size() < MAX_PROCLIST_ITEMS;
+    return AddItem(scan, line, std::strlen(line), lineNumber, "");
+}
+
+bool ScanEditorLines(Scan& scan, const PatternNode* pattern)
+{
+    for (int i = 0; i < scan.TotalLines; i++)
+        if (!ScanLine(scan, pattern, i))
+            return false;
+    return true;
+}
+
+bool SearchCode(Scan& scan, const PatternNode* pattern, const LogicalLine& line)
+{
+    const char* code = line.Code.c_str();
+    return SearchLine(pattern, code, static_cast<int>(line.Code.size()), code, scan.Registers.R, 1) != 0;
+}
+
+// Searches logical lines: the item of a join stays on its first line, and
+// the lines it took make none of their own; a join that makes no item leaves
+// each of its lines to be searched in its own right.
+bool ScanLogicalLines(Scan& scan, const PatternNode* pattern)
+{
+    const FileTypeSettings& s = scan.Settings;
+    RegionSyntax syntax = ReadRegionSyntax(s.LineComments, s.Blocks, s.NestedBlocks, s.Quotes);
+    LogicalLines lines(syntax, s.Joins, scan.TotalLines);
+    LogicalLine line;
+    for (int i = 0; i < scan.TotalLines;) {
+        lines.Joined(i, line);
+        bool found = SearchCode(scan, pattern, line);
+        if (!found && line.Last > i) {
+            lines.Single(i, line);
+            found = SearchCode(scan, pattern, line);
+        }
+        if (found && !AddItem(scan, line.Text.c_str(), line.Text.size(), i, lines.Previous(i).c_str()))
+            return false;
+        int next = found ? line.Last + 1 : i + 1;
+        lines.Forget(next);
+        i = next;
+    }
+    return true;
+}
+
+bool NamesPreviousLine(const char* templ)
+{
+    bool named = false;
+    WalkTemplate(templ, [](const char*, size_t) {}, [&](int keyword) { named |= keyword == KEYWORD_PREVIOUS; });
+    return named;
+}
+
+bool UsesLogicalLines(const FileTypeSettings& s)
+{
+    return s.LineComments[0] || s.Blocks[0] || s.NestedBlocks[0] || s.Quotes[0] || s.Joins[0] ||
+           NamesPreviousLine(s.Presentation);
 }
 
 void WarnItemLimit()
@@ -180,12 +274,9 @@ int RunProcList(CFileTypes* fileTypes, int& chosenLine)
     std::unique_ptr<PatternNode, void (*)(PatternNode*)> pattern(CompilePattern(settings.Pattern),
                                                                  FreePattern);
     // No line is read without a pattern (README, Guarded behaviour).
-    for (int i = 0; pattern && i < state.LineCount; i++) {
-        if (!ScanLine(scan, pattern.get(), i)) {
-            WarnItemLimit();
-            break;
-        }
-    }
+    if (pattern && !(UsesLogicalLines(settings) ? ScanLogicalLines(scan, pattern.get())
+                                                 : ScanEditorLines(scan, pattern.get())))
+        WarnItemLimit();
     pattern.reset();
 
     ShowProcListMenu(chosenLine, scan.Items.data(), static_cast<int>(scan.Items.size()), settings.Flags,

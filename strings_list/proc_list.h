@@ -29,8 +29,10 @@ struct ProcListItem {
 int RunProcList(CFileTypes* fileTypes, int& chosenLine);
 
 // Writes into output (KEYWORD_BUFFER_SIZE bytes) the template with %LINE%,
-// %INDEX%, %PERCENT% and %% replaced; line and index are 0-based. Answers output.
-char* ExpandProcListKeywords(const char* templ, char* output, int line, int index, int totalLines);
+// %INDEX%, %PERCENT%, %PREV% (previousLine, its backslashes doubled for the
+// template expansion) and %% replaced; line and index are 0-based. Answers output.
+char* ExpandProcListKeywords(const char* templ, char* output, int line, int index, int totalLines,
+                             const char* previousLine = "");
 
 // Moves the set registers down to the lowest numbers, in order; the rest become unset.
 void ShiftGroups(int32_t* registers);

@@ -233,6 +233,25 @@ TEST_F(ConfigTest, InsCopiesATypeUnderTheNameTyped)
     EXPECT_EQ(Host.Menus.back().Texts(), (Names{Default, "", "C", "H"}));
 }
 
+TEST_F(ConfigTest, OptionalValuesStayAndACopyTakesThemAlong)
+{
+    PutType("C", "\\.c$", "rx", "");
+    Types.SetValue("C", "Block", REG_SZ, std::string("/* */") + '\0');
+    PutType("H", "\\.h$", "rx", "");
+    Types.SetValue("H", "Join", REG_SZ, std::string("(") + '\0');
+    // Saved as itself; as a new type; over a type that has values of its own.
+    Host.MenuAnswers = {Choose(2), Choose(2, Ins), Choose(2, Ins)};
+    Host.DialogAnswers = {Type({{MaskItem, "\\.cc$"}}, {}, SaveItem), Type({{NameItem, "C2"}}, {}, SaveItem),
+                          Type({{NameItem, "h"}}, {}, SaveItem)};
+    Configure(0);
+    EXPECT_EQ(TypeValue("C", "Block"), "/* */");
+    EXPECT_EQ(ReadType("C").FileMask, "\\.cc$");
+    EXPECT_EQ(TypeValue("C2", "Block"), "/* */");
+    EXPECT_EQ(TypeValue("H", "Block"), "/* */");
+    EXPECT_EQ(TypeValue("H", "Join"), "(");
+    EXPECT_EQ(TypeValue("C", "Join"), Missing);
+}
+
 TEST_F(ConfigTest, DelRemovesATypeAtOnceAndTheMenuKeepsItsPosition)
 {
     for (const char* name : {"Ada", "Basic", "Cobol"})

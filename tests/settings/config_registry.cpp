@@ -71,6 +71,15 @@ StoredType ConfigTest::ReadType(const std::string& name)
     return stored;
 }
 
+std::string ConfigTest::TypeValue(const std::string& name, const char* value)
+{
+    HKEY key = CreateKey(HKEY_CURRENT_USER, TablePath + "\\" + name);
+    std::string text = key ? GetString(key, value) : Missing;
+    if (key)
+        RegCloseKey(key);
+    return text;
+}
+
 std::vector<std::string> ConfigTest::StoredNames(const std::string& below)
 {
     HKEY key = CreateKey(HKEY_CURRENT_USER, below.empty() ? TablePath : TablePath + "\\" + below);

@@ -33,6 +33,8 @@ protected:
     void PutType(const std::string& name, const std::string& mask, const std::string& rx,
                  const std::string& present, int flags = -1);
     StoredType ReadType(const std::string& name);
+    // One string value of a type, Missing when it has none.
+    std::string TypeValue(const std::string& name, const char* value);
     // The subkeys of the table, or of one type, in enumeration order.
     std::vector<std::string> StoredNames(const std::string& below = "");
     // The table key's own string value, where no type should ever write.

@@ -45,6 +45,15 @@ TEST(KeywordsTest, KeywordsAndPercentSigns)
     }
 }
 
+TEST(KeywordsTest, ThePreviousLineIsInsertedForTheExpansionToGiveBackAsItStands)
+{
+    char output[KEYWORD_BUFFER_SIZE];
+    EXPECT_STREQ(ExpandProcListKeywords("[%PREV%] %prev%", output, 0, 0, 1, "a\\1%b"), "[a\\\\1%b] a\\\\1%b");
+    // A doubled backslash is never cut in two at the buffer's end.
+    std::string line = std::string(1022, 'x') + "\\";
+    EXPECT_EQ(ExpandProcListKeywords("%PREV%", output, 0, 0, 1, line.c_str()), std::string(1022, 'x'));
+}
+
 TEST(KeywordsTest, PercentNeverReachesAHundred)
 {
     EXPECT_EQ(Expand("%PERCENT%", 0, 0, 200), "0%");
