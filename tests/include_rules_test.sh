@@ -13,7 +13,7 @@ frame/             ^(base|frame|editor|strings_list|settings|platform)/|^pattern
 editor/            ^(base|frame|editor|strings_list|settings|platform)/|^pattern/pattern\.h$
 strings_list/      ^(base|frame|editor|strings_list|settings|platform)/|^pattern/pattern\.h$
 settings/          ^(base|frame|editor|strings_list|settings|platform)/|^pattern/pattern\.h$
-host/common/       ^(base|host/common)/|^frame/plugin_interface\.h$
+host/common/       ^(base|host/common|platform)/|^frame/plugin_interface\.h$
 host/scripted/     ^(base|host/common|host/scripted)/|^frame/plugin_interface\.h$
 host/terminal/     ^(base|host/common|host/terminal|platform)/|^frame/plugin_interface\.h$|^settings/store_layout\.h$
 host/cli/          ^(base|host|platform)/|^frame/plugin_interface\.h$|^pattern/pattern\.h$|^settings/store_layout\.h$

@@ -1,5 +1,6 @@
 // What the match and expand commands of stringslist share: reading subject
-// lines, compiling the pattern with a clear message, and the option loop.
+// lines, opening their inputs, and compiling the pattern with a message that
+// shows where the compiler stopped.
 #ifndef STRINGSLIST_HOST_CLI_PATTERN_COMMAND_H
 #define STRINGSLIST_HOST_CLI_PATTERN_COMMAND_H
 

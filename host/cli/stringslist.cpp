@@ -1,4 +1,5 @@
 // stringslist: a host for the plug-in and a tool for people who write file types.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -12,6 +13,7 @@
 #endif
 
 #include "host/cli/commands.h"
+#include "host/cli/options.h"
 #include "host/common/plugin_library.h"
 #include "settings/store_layout.h"
 
@@ -32,34 +34,44 @@ struct Command {
 int RunHelpCommand(const ProgramOptions&, int, char**);
 
 const Command Commands[] = {
-    {"info", RunInfoCommand, "info                      what the plug-in declares to a host"},
-    {"match", RunMatchCommand, "match [-i] PATTERN [FILE...]   lines that the pattern matches"},
+    {"info", RunInfoCommand, "info                        what the plug-in declares to a host"},
+    {"match", RunMatchCommand, "match [-i] PATTERN [FILE...]   the lines that the pattern matches"},
     {"expand", RunExpandCommand, "expand PATTERN TEMPLATE [FILE...]   a template expanded on matching lines"},
-    {"list", RunListCommand,
-     "list [--porcelain] [--cursor N] [--height H] [--choose K] [--root KEY] FILE   the strings list of a file"},
-    {"types", RunTypesCommand, "types list|export|import|set|delete   the file types (stringslist types --help)"},
+    {"list", RunListCommand, "list [OPTIONS] FILE         the strings list of a file"},
+    {"types", RunTypesCommand, "types list|export|import|set|delete   the file types"},
 #ifndef _WIN32
-    {"edit", RunEditCommand, "edit FILE                 the file in a terminal editor with the plug-in"},
+    {"edit", RunEditCommand, "edit FILE                   the file in a terminal editor with the plug-in"},
 #endif
-    {"help", RunHelpCommand, "help                      this text"},
+    {"help", RunHelpCommand, "help                        this text; COMMAND --help: a command's own"},
 };
 
-void PrintUsage(FILE* out)
+// The program's own table: the options before the command.
+const CommandSpec& ProgramSpec()
 {
-    std::fprintf(out, "usage: stringslist [--plugin PATH] COMMAND [ARGS]\n"
+    static const std::string commands = [] {
+        std::string text = "commands:\n";
+        for (const Command& c : Commands)
+            text += "  " + std::string(c.Usage) + "\n";
+        return text + "\nKEY: the key below HKEY_CURRENT_USER where the host keeps plug-in settings (default: " +
+               ProgramRegistryRoot + ")";
+    }();
+    static const CommandSpec spec = {
+        "",
+        "[--plugin PATH] COMMAND [ARGS]\n"
 #ifndef _WIN32
-                      "       stringslist FILE          (same as: stringslist edit FILE)\n"
+        "FILE          (same as: stringslist edit FILE)\n"
 #endif
-                      "       stringslist --version\n\ncommands:\n");
-    for (const Command& c : Commands)
-        std::fprintf(out, "  %s\n", c.Usage);
-    std::fprintf(out, "\nKEY: the key below HKEY_CURRENT_USER where the host keeps plug-in settings "
-                      "(default: %s)\n", ProgramRegistryRoot);
+        "--version",
+        commands.c_str(),
+        {{"--plugin", "PATH", "the plug-in library to load, instead of the one beside the program"},
+         {"--version", nullptr, "the program's version"}},
+        "COMMAND", 0, -1, true};
+    return spec;
 }
 
 int RunHelpCommand(const ProgramOptions&, int, char**)
 {
-    PrintUsage(stdout);
+    PrintHelp(ProgramSpec());
     return 0;
 }
 
@@ -82,6 +94,12 @@ int RunLoneArgument(const ProgramOptions& options, char* arg)
 }
 
 }  // namespace
+
+int Fail(const std::string& message)
+{
+    std::fprintf(stderr, "stringslist: %s\n", message.c_str());
+    return 1;
+}
 
 std::string ProgramDirectory()
 {
@@ -134,26 +152,22 @@ int main(int argc, char** argv)
     _setmode(_fileno(stdout), _O_BINARY);
 #endif
     ProgramOptions options;
-    int i = 1;
-    for (; i < argc && argv[i][0] == '-'; i++) {
-        if (!std::strcmp(argv[i], "--plugin") && i + 1 < argc) {
-            options.PluginPath = argv[++i];
-        } else if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
-            PrintUsage(stdout);
-            return 0;
-        } else if (!std::strcmp(argv[i], "--version")) {
-            std::printf("stringslist %s\n", STRINGSLIST_VERSION);
-            return 0;
-        } else {
-            std::fprintf(stderr, "stringslist: unknown option %s\n", argv[i]);
-            PrintUsage(stderr);
-            return 2;
-        }
+    int first = 1;  // the command's name: the program's options stand before it
+    while (first < argc && argv[first][0] == '-' && argv[first][1])
+        first += !std::strcmp(argv[first], "--plugin") && first + 1 < argc ? 2 : 1;
+    Arguments args;
+    int status = ParseArguments(ProgramSpec(), std::min(first + 1, argc) - 1, argv + 1, args);
+    if (args.Has("--version") && status < 0) {
+        std::printf("stringslist %s\n", STRINGSLIST_VERSION);
+        return 0;
     }
-    if (i == argc) {
-        PrintUsage(stderr);
-        return 2;
-    }
+    if (status < 0 && args.Operands.empty())
+        status = UsageError(ProgramSpec(), "stringslist needs a COMMAND (stringslist help lists them)");
+    if (status >= 0)
+        return status;
+    if (const std::string* path = args.Value("--plugin"))
+        options.PluginPath = *path;
+    int i = first;
     for (const Command& c : Commands)
         if (!std::strcmp(argv[i], c.Name))
             return c.Run(options, argc - i - 1, argv + i + 1);
@@ -166,7 +180,5 @@ int main(int argc, char** argv)
 #endif
     if (i == argc - 1)
         return RunLoneArgument(options, argv[i]);
-    std::fprintf(stderr, "stringslist: unknown command %s\n", argv[i]);
-    PrintUsage(stderr);
-    return 2;
+    return UsageError(ProgramSpec(), std::string("unknown command ") + argv[i]);
 }
