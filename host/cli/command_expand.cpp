@@ -42,7 +42,7 @@ int RunPorcelain(PatternNode* pattern, const char* templ)
     LineReader reader(stdin);
     std::string line, text, out;
     static const char hex[] = "0123456789abcdef";
-    while (reader.Next(line)) {
+    while (!std::ferror(stdout) && reader.Next(line)) {  // failed output ends the reading
         int status = 0;
         if (!ExpandLine(pattern, templ, line.data(), static_cast<int>(line.size()), status, text)) {
             std::fputs("nomatch\n", stdout);
@@ -54,7 +54,7 @@ int RunPorcelain(PatternNode* pattern, const char* templ)
         out += '\n';
         std::fwrite(out.data(), 1, out.size(), stdout);
     }
-    return 0;
+    return CloseInput(stdin, "-") ? 0 : 2;
 }
 
 // Prints FILE:N:text for each matching line; false when the template is malformed.
@@ -63,7 +63,7 @@ bool ExpandFile(PatternNode* pattern, const char* templ, FILE* input, const char
     LineReader reader(input);
     std::string line, text;
     long number = 0;
-    while (reader.Next(line)) {
+    while (!std::ferror(stdout) && reader.Next(line)) {  // failed output ends the reading
         number++;
         int status = 0;
         if (!ExpandLine(pattern, templ, line.data(), SubjectLength(line, false), status, text))
@@ -92,8 +92,7 @@ int RunFriendly(PatternNode* pattern, const char* templ, std::vector<std::string
     for (size_t i = 0; i < count && !failed; i++) {
         FILE* input = OpenInput(files[i].c_str());
         failed = !input || !ExpandFile(pattern, templ, input, count > 1 ? files[i].c_str() : nullptr, matched);
-        if (input && input != stdin)
-            std::fclose(input);
+        failed = (input && !CloseInput(input, files[i].c_str())) || failed;
     }
     return failed ? 2 : matched ? 0 : 1;
 }

@@ -82,7 +82,7 @@ int RunPorcelain(const MatchOptions& o, PatternNode* pattern)
     LineReader reader(stdin);
     std::string line;
     int32_t registers[REGISTER_COUNT];
-    while (reader.Next(line)) {
+    while (!std::ferror(stdout) && reader.Next(line)) {  // failed output ends the reading
         int length = static_cast<int>(line.size());
         const char* from = line.data() + (o.From < length ? o.From : length);
         bool found = SearchLine(pattern, line.data(), length, from, registers, o.Mode);
@@ -90,7 +90,7 @@ int RunPorcelain(const MatchOptions& o, PatternNode* pattern)
         out += '\n';
         std::fwrite(out.data(), 1, out.size(), stdout);
     }
-    return 0;
+    return CloseInput(stdin, "-") ? 0 : 2;
 }
 
 // One matching line, grep-like: where, the line with the match highlighted, the groups.
@@ -118,7 +118,7 @@ long SearchFile(const MatchOptions& o, PatternNode* pattern, FILE* input, const 
     std::string line;
     int32_t registers[REGISTER_COUNT];
     long number = 0, matched = 0;
-    while (reader.Next(line)) {
+    while (!std::ferror(stdout) && reader.Next(line)) {  // failed output ends the reading
         number++;
         int length = SubjectLength(line, false);
         if (SearchLine(pattern, line.data(), length, line.data(), registers, o.Mode)) {
@@ -142,8 +142,7 @@ int RunFriendly(const MatchOptions& o, PatternNode* pattern)
             continue;
         }
         matched += SearchFile(o, pattern, input, count > 1 ? files[i].c_str() : nullptr);
-        if (input != stdin)
-            std::fclose(input);
+        failed = !CloseInput(input, files[i].c_str()) || failed;
     }
     return failed ? 2 : matched ? 0 : 1;
 }

@@ -73,6 +73,20 @@ inline FILE* OpenInput(const char* name)
     return file;
 }
 
+// Closes an input of OpenInput; false, said on standard error, when reading
+// it failed (a folder, a device error): its lines were not all searched.
+inline bool CloseInput(FILE* input, const char* name)
+{
+    bool failed = std::ferror(input) != 0;
+    int error = errno;
+    if (input != stdin)
+        std::fclose(input);
+    if (failed)
+        std::fprintf(stderr, "stringslist: cannot read %s: %s\n", !std::strcmp(name, "-") ? "standard input" : name,
+                     std::strerror(error ? error : EIO));
+    return !failed;
+}
+
 // The line as a search subject: a CR before the LF is no part of it.
 inline int SubjectLength(const std::string& line, bool porcelain)
 {

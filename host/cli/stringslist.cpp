@@ -3,6 +3,8 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
+#include <new>
 #include <string>
 #include <unistd.h>
 
@@ -145,12 +147,10 @@ bool LoadPlugin(const ProgramOptions& options, PluginLibrary& library)
     return false;
 }
 
-int main(int argc, char** argv)
+namespace {
+
+int RunProgram(int argc, char** argv)
 {
-#ifdef _WIN32
-    // Output is the same bytes as elsewhere: no CR added before each LF.
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
     ProgramOptions options;
     int first = 1;  // the command's name: the program's options stand before it
     while (first < argc && argv[first][0] == '-' && argv[first][1])
@@ -181,4 +181,40 @@ int main(int argc, char** argv)
     if (i == argc - 1)
         return RunLoneArgument(options, argv[i]);
     return UsageError(ProgramSpec(), std::string("unknown command ") + argv[i]);
+}
+
+// Output is buffered: a write that failed (a full disk, /dev/full) is known
+// for certain only when the buffer is flushed and the stream closed.
+int FinishOutput(int status)
+{
+    bool failed = std::fflush(stdout) != 0 || std::ferror(stdout);
+    int error = errno;
+    if (std::fclose(stdout) != 0 && !failed)
+        failed = true, error = errno;
+    if (!failed)
+        return status;
+    std::fprintf(stderr, "stringslist: cannot write to standard output: %s\n",
+                 std::strerror(error ? error : EIO));
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+#ifdef _WIN32
+    // Output is the same bytes as elsewhere: no CR added before each LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    // No exception ends the program unexplained: whatever could not be done is
+    // said, and nothing was written to the store (a change is written last).
+    int status;
+    try {
+        status = RunProgram(argc, argv);
+    } catch (const std::bad_alloc&) {
+        status = Fail("out of memory");
+    } catch (const std::exception& e) {
+        status = Fail(e.what());
+    }
+    return FinishOutput(status);
 }

@@ -32,16 +32,17 @@ int RunTypesExport(int argc, char** argv, std::string root)
             exported.Keys.push_back(key);
     std::string text = FormatRegFile(exported);
     if (args.Operands.empty()) {
-        std::fwrite(text.data(), 1, text.size(), stdout);
-        return std::fflush(stdout) == 0 ? 0 : Fail("cannot write the export to standard output");
+        std::fwrite(text.data(), 1, text.size(), stdout);  // checked when the program ends
+        return 0;
     }
     const std::string& file = args.Operands[0];
     FILE* out = std::fopen(file.c_str(), "wb");
     bool written = out && std::fwrite(text.data(), 1, text.size(), out) == text.size();
-    if (out && std::fclose(out) != 0)
-        written = false;
+    int error = errno;
+    if (out && std::fclose(out) != 0 && written)
+        written = false, error = errno;
     if (!written)
-        return Fail("cannot write " + file + ": " + std::strerror(errno));
+        return Fail("cannot write " + file + ": " + std::strerror(error));
     std::printf("Exported %zu file types to %s.\n", exported.Keys.size() - 1, file.c_str());
     return 0;
 }
