@@ -18,7 +18,7 @@
 #include "host/cli/commands.h"
 #include "host/cli/no_file_type.h"
 #include "host/cli/options.h"
-#include "host/cli/pattern_command.h"
+#include "host/cli/pattern_check.h"
 #include "host/cli/porcelain.h"
 #include "host/common/plugin_library.h"
 #include "host/common/text_lines.h"
@@ -380,10 +380,8 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
         return status;
     // A pattern being tried is one the user is writing: say where it breaks.
     if (options.HasPattern) {
-        PatternNode* pattern = CompileOrSay(options.Pattern.c_str(), false);
-        if (!pattern)
+        if (!CheckPattern("the pattern", options.Pattern))
             return 2;
-        FreePattern(pattern);
     }
     ListHost host;
     std::string error;
@@ -416,5 +414,13 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
     else
         PrintHuman(host, options);
     ExplainNoFileType(types, options.Root, options.File);
+    // The plug-in shows only that nothing was found: say why when the type's pattern is broken.
+    const RegFileKey* type = TypeForFile(types, options.Root, options.File);
+    for (const RegFileKey& key : types.Keys)
+        if (!options.TypeName.empty() && SameRegPath(key.Path, TypeKeyPath(options.Root, options.TypeName)))
+            type = &key;
+    type = options.HasPattern ? nullptr : type;
+    if (type && !PatternCompiles(TypeText(*type, PatternValue)))
+        CheckPattern("the RX of the file type " + Printable(type->Path.back()), TypeText(*type, PatternValue));
     return 0;
 }

@@ -1,6 +1,5 @@
 // What the match and expand commands of stringslist share: reading subject
-// lines, opening their inputs, and compiling the pattern with a message that
-// shows where the compiler stopped.
+// lines from their inputs, which are opened and closed with a clear message.
 #ifndef STRINGSLIST_HOST_CLI_PATTERN_COMMAND_H
 #define STRINGSLIST_HOST_CLI_PATTERN_COMMAND_H
 
@@ -9,7 +8,7 @@
 #include <cstring>
 #include <string>
 
-#include "pattern/pattern.h"
+#include "host/cli/pattern_check.h"
 
 // Reads LF-separated lines (the LF not part of the line); a final LF adds no line.
 class LineReader {
@@ -40,27 +39,6 @@ private:
     char Buffer[65536];
     size_t At = 0, Size = 0;
 };
-
-// Compiles the pattern; when it does not compile, says so on standard error:
-// `error` alone for machines, else where the compiler stopped reading.
-inline PatternNode* CompileOrSay(const char* text, bool porcelain)
-{
-    int stopped = 0;
-    PatternNode* pattern = CompilePatternReporting(text, &stopped);
-    if (pattern)
-        return pattern;
-    if (porcelain) {
-        std::fprintf(stderr, "error\n");
-    } else {
-        int length = static_cast<int>(std::strlen(text));
-        std::fprintf(stderr, "stringslist: the pattern does not compile; the compiler stopped reading %s\n",
-                     !length ? "at once: the pattern is empty"
-                     : stopped >= length ? "at its end" : "here:");
-        if (length)
-            std::fprintf(stderr, "  %s\n  %*s^\n", text, stopped > 0 ? stopped - 1 : 0, "");
-    }
-    return nullptr;
-}
 
 // Opens FILE, or standard input for "-"; says why not on standard error.
 inline FILE* OpenInput(const char* name)

@@ -7,6 +7,7 @@
 
 #include "base/printable.h"
 #include "host/cli/options.h"
+#include "host/cli/pattern_check.h"
 #include "settings/store_layout.h"
 
 static_assert(ValueTextLimit == SETTINGS_TEXT_SIZE - 1, "a text and its NUL fill the plug-in's buffer");
@@ -155,4 +156,39 @@ std::string ValueBytes(const RegFileValue& value)
 bool TextTooLong(const std::string& bytes)
 {
     return bytes.size() > SETTINGS_TEXT_SIZE || (bytes.size() == SETTINGS_TEXT_SIZE && bytes.back() != '\0');
+}
+
+std::string TypeText(const RegFileKey& key, const char* name)
+{
+    const RegFileValue* value = FindValue(key, name);
+    if (!value)
+        return "";
+    std::string bytes = ValueBytes(*value);
+    return TextTooLong(bytes) ? "" : bytes.substr(0, bytes.find('\0'));
+}
+
+std::vector<const char*> BrokenPatterns(const RegFileKey& type)
+{
+    std::vector<const char*> broken;
+    for (const char* name : {FileMaskValue, PatternValue}) {
+        std::string text = TypeText(type, name);
+        if (!text.empty() && !PatternCompiles(text))
+            broken.push_back(name);
+    }
+    return broken;
+}
+
+const RegFileKey* TypeForFile(const RegFileDocument& tree, const std::string& root, const std::string& fileName)
+{
+    for (const RegFileKey* type : TypeKeys(tree, root)) {
+        if (type->Path.back().size() >= TYPE_NAME_SIZE)
+            continue;
+        PatternNode* mask = CompilePattern(TypeText(*type, FileMaskValue).c_str());
+        int32_t registers[REGISTER_COUNT];
+        bool found = mask && SearchLine(mask, fileName.c_str(), int(fileName.size()), fileName.c_str(), registers, 1);
+        FreePattern(mask);
+        if (found)
+            return type;
+    }
+    return nullptr;
 }

@@ -60,5 +60,17 @@ const RegFileValue* FindValue(const RegFileKey& key, const char* name);
 std::string ValueBytes(const RegFileValue& value);
 // Whether the plug-in, reading the value into its buffer, takes it as empty.
 bool TextTooLong(const std::string& bytes);
+// A text value of the key as the plug-in reads it, whatever its registry
+// type: up to its first NUL, empty when missing or too long.
+std::string TypeText(const RegFileKey& key, const char* name);
+
+// The type the plug-in picks for a file: the first one whose mask, as the
+// plug-in reads it, is found in the file name (names of 64 characters or more
+// skipped); null when none is.
+const RegFileKey* TypeForFile(const RegFileDocument& tree, const std::string& root, const std::string& fileName);
+
+// The values of a type that the plug-in compiles as patterns (the mask, the
+// RX) and that do not compile; they are named in the list.
+std::vector<const char*> BrokenPatterns(const RegFileKey& type);
 
 #endif

@@ -10,16 +10,21 @@
 
 #include "base/printable.h"
 #include "host/cli/commands.h"
+#include "host/cli/pattern_check.h"
 #include "host/cli/type_store.h"
 #include "host/cli/types_commands.h"
 #include "platform/file_bytes.h"
 #include "settings/store_layout.h"
 
 const CommandSpec TypesImportSpec = {
-    "types import", "types import [--root KEY] FILE... | --shipped",
+    "types import", "types import [--root KEY] [--force] FILE...\ntypes import [--root KEY] [--force] --shipped [--replace]",
     "Files every file type of the .reg files below KEY, whatever root they name; a type replaces the "
-    "type of the same name whole.",
-    {RootOption, {"--shipped", nullptr, "the file types shipped with the program"}},
+    "type of the same name whole. With --shipped, the shipped types that are missing are added and "
+    "those that differ from the shipped ones are kept, unless --replace.",
+    {RootOption,
+     {"--shipped", nullptr, "the file types shipped with the program"},
+     {"--replace", nullptr, "with --shipped: replace the types that differ from the shipped ones too"},
+     {"--force", nullptr, "import masks and patterns that do not compile as they are"}},
     "FILE... or --shipped", 0, -1};
 
 namespace {
@@ -82,9 +87,20 @@ void WarnImported(const std::vector<RegFileKey>& types, size_t ignored, const st
                              "...\\%s\\NAME were left out\n", file.c_str(), ignored, FileTypesPath);
 }
 
+// Whether every mask and pattern of the file's types compiles; says which do not.
+bool PatternsCompile(const std::vector<RegFileKey>& types, const std::string& file)
+{
+    bool compile = true;
+    for (const RegFileKey& type : types)
+        for (const char* name : BrokenPatterns(type))
+            compile = CheckPattern(file + ": " + name + " of " + Printable(type.Path.back()), TypeText(type, name)) &&
+                      compile;
+    return compile;
+}
+
 // Adds the types of one .reg file to those to import; a later file's type
 // replaces an earlier one's of the same name.
-bool ReadImportFile(const std::string& file, const std::string& root, std::vector<RegFileKey>& types)
+bool ReadImportFile(const std::string& file, const std::string& root, bool force, std::vector<RegFileKey>& types)
 {
     std::string bytes, error;
     if (int failure = ReadFileBytes(file, bytes))
@@ -97,6 +113,8 @@ bool ReadImportFile(const std::string& file, const std::string& root, std::vecto
     if (found.empty())
         return Fail(file + ": no file types in it: expected keys ending in \\" + FileTypesPath + "\\NAME"), false;
     WarnImported(found, ignored, file);
+    if (!force && !PatternsCompile(found, file))
+        return std::fprintf(stderr, "Nothing was imported; --force imports them as they are.\n"), false;
     for (const RegFileKey& type : found)
         Replace(types, type);
     return true;
@@ -133,31 +151,70 @@ bool ShippedTypeFiles(std::vector<std::string>& files, std::string& folder, std:
     return false;
 }
 
-int ImportTypes(const std::vector<std::string>& files, const std::string& root, const std::string& from = "")
+// Whether two keys hold the same values, in whatever order.
+bool SameValues(const RegFileKey& a, const RegFileKey& b)
 {
-    std::vector<RegFileKey> types;
-    for (const std::string& file : files)
-        if (!ReadImportFile(file, root, types))
-            return 1;
-    int status = ChangeTypes(
+    if (a.Values.size() != b.Values.size())
+        return false;
+    for (const RegFileValue& value : a.Values) {
+        const RegFileValue* other = FindValue(b, value.Name.c_str());
+        if (!other || other->Type != value.Type || other->Data != value.Data)
+            return false;
+    }
+    return true;
+}
+
+std::string NameList(const std::vector<std::string>& names)
+{
+    std::string text;
+    for (const std::string& name : names)
+        text += (text.empty() ? "" : ", ") + Printable(name);
+    return text;
+}
+
+// What an import did, for the lines that say so.
+struct ImportResult {
+    std::vector<std::string> Imported, Kept, Unchanged;
+};
+
+// Files the types below root, each replacing the type of its name whole;
+// with keepChanged, a type already there that differs stays as it is.
+int ImportTypes(const std::vector<RegFileKey>& types, const std::string& root, bool keepChanged, ImportResult& result)
+{
+    return ChangeTypes(
         root,
         [&](RegFileDocument& store, bool& changed) -> LONG {
+            result = ImportResult();
             for (const RegFileKey& type : types) {
+                const RegFileKey* old = nullptr;
+                for (const RegFileKey* key : TypeKeys(store, root))
+                    if (SameRegName(key->Path.back(), type.Path.back()))
+                        old = key;
+                if (old && keepChanged) {
+                    (SameValues(*old, type) ? result.Unchanged : result.Kept).push_back(old->Path.back());
+                    continue;
+                }
                 RemoveType(store, type.Path);  // replaced whole, not merged value by value
                 store.Keys.push_back(type);
+                result.Imported.push_back(type.Path.back());
             }
-            changed = true;
+            changed = !result.Imported.empty();
             return ERROR_SUCCESS;
         },
         "import the file types");
-    if (status != 0)
-        return status;
-    std::string names;
-    for (const RegFileKey& type : types)
-        names += (names.empty() ? "" : ", ") + Printable(type.Path.back());
-    std::printf("Imported %zu file type%s%s into %s: %s\n", types.size(), types.size() == 1 ? "" : "s",
-                from.empty() ? "" : (" from " + from).c_str(), TypesPlace(root).c_str(), names.c_str());
-    return 0;
+}
+
+void SayImported(const ImportResult& result, const std::string& root, const std::string& from)
+{
+    size_t n = result.Imported.size();
+    std::printf("Imported %zu file type%s%s into %s%s%s\n", n, n == 1 ? "" : "s",
+                from.empty() ? "" : (" from " + from).c_str(), TypesPlace(root).c_str(), n ? ": " : ".",
+                NameList(result.Imported).c_str());
+    if (!result.Kept.empty())
+        std::printf("Kept %zu that differ from the shipped ones, as changed by you: %s "
+                    "(--replace replaces them).\n", result.Kept.size(), NameList(result.Kept).c_str());
+    if (!result.Unchanged.empty())
+        std::printf("%zu were there already as shipped.\n", result.Unchanged.size());
 }
 
 }  // namespace
@@ -172,11 +229,23 @@ int RunTypesImport(int argc, char** argv, std::string root)
     if (shipped == !args.Operands.empty())
         return UsageError(TypesImportSpec, shipped ? "types import takes FILE... or --shipped, not both"
                                                    : "types import needs FILE... or --shipped");
-    if (!shipped)
-        return ImportTypes(args.Operands, root);
-    std::string folder, searched;
-    std::vector<std::string> files;
-    if (!ShippedTypeFiles(files, folder, searched))
-        return Fail("cannot find the shipped file types: no .reg files in " + searched);
-    return ImportTypes(files, root, folder);
+    if (args.Has("--replace") && !shipped)
+        return UsageError(TypesImportSpec, "--replace goes with --shipped: FILEs always replace the types they hold");
+    std::vector<std::string> files = args.Operands;
+    std::string folder;
+    if (shipped) {
+        std::string searched;
+        if (!ShippedTypeFiles(files, folder, searched))
+            return Fail("cannot find the shipped file types: no .reg files in " + searched);
+    }
+    // Every file is read before anything is written: one bad file imports nothing.
+    std::vector<RegFileKey> types;
+    for (const std::string& file : files)
+        if (!ReadImportFile(file, root, args.Has("--force"), types))
+            return 1;
+    ImportResult result;
+    status = ImportTypes(types, root, shipped && !args.Has("--replace"), result);
+    if (status == 0)
+        SayImported(result, root, folder);
+    return status;
 }

@@ -1,5 +1,6 @@
 // stringslist types list: the file types below a root, in the order the
 // plug-in tries them, each value as the plug-in reads it.
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -73,8 +74,13 @@ int RunTypesList(int argc, char** argv, std::string root)
         if (name.size() >= TYPE_NAME_SIZE)
             std::printf("  (name of %d characters or more: the plug-in skips it)", TYPE_NAME_SIZE);
         std::printf("\n");
-        for (const char* value : {FileMaskValue, PatternValue, PresentationValue, FlagsValue})
-            std::printf("    %-9s %s\n", value, ShownValue(*key, value).c_str());
+        std::vector<const char*> broken = BrokenPatterns(*key);
+        for (const char* value : {FileMaskValue, PatternValue, PresentationValue, FlagsValue}) {
+            bool compiles = std::find(broken.begin(), broken.end(), value) == broken.end();
+            std::printf("    %-9s %s%s\n", value, ShownValue(*key, value).c_str(),
+                        compiles ? "" : value == FileMaskValue ? "   (does not compile: the plug-in never picks this type)"
+                                                               : "   (does not compile: the plug-in lists nothing with it)");
+        }
     }
     return 0;
 }

@@ -7,18 +7,20 @@
 
 #include "base/printable.h"
 #include "host/cli/commands.h"
+#include "host/cli/pattern_check.h"
 #include "host/cli/type_store.h"
 #include "host/cli/types_commands.h"
 #include "settings/store_layout.h"
 
 const CommandSpec TypesSetSpec = {
-    "types set", "types set [--root KEY] NAME [--mask M] [--rx R] [--present P] [--flags F]",
+    "types set", "types set [--root KEY] NAME [--mask M] [--rx R] [--present P] [--flags F] [--force]",
     "Creates or changes the file type NAME; an empty text removes that value.",
     {RootOption,
      {"--mask", "M", "the file mask: a pattern found in the names of the type's files"},
      {"--rx", "R", "the pattern that picks the lines of the strings list"},
      {"--present", "P", "the template that makes a menu text of a matched line"},
-     {"--flags", "F", "1 select from cursor, 2 sort items, 4 shift unused parameters (added; 0x... too)"}},
+     {"--flags", "F", "1 select from cursor, 2 sort items, 4 shift unused parameters (added; 0x... too)"},
+     {"--force", nullptr, "store a mask or pattern that does not compile"}},
     "NAME", 1, 1};
 
 const CommandSpec TypesDeleteSpec = {
@@ -51,6 +53,9 @@ bool ValuesToSet(const Arguments& args, std::vector<RegFileValue>& values)
                 return UsageError(TypesSetSpec, "--flags needs a number from 0 to 4294967295 (or 0x...)"), false;
             if (option.Type == RegSz && !CheckTypeText(option.Option, value.Data))
                 return false;
+            bool pattern = option.Value == FileMaskValue || option.Value == PatternValue;
+            if (pattern && !value.Data.empty() && !args.Has("--force") && !CheckPattern(option.Option, value.Data))
+                return std::fprintf(stderr, "Nothing was stored; --force stores it as it is.\n"), false;
             values.push_back(value);
         }
     }
