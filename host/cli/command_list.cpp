@@ -279,6 +279,16 @@ public:
 };
 #endif
 
+// Where the keys of a message are, when they are not the registry itself.
+std::string PlaceSuffix()
+{
+#ifdef _WIN32
+    return "";
+#else
+    return " in " + RegistryStorePath();
+#endif
+}
+
 void RunStringsList(PluginLibrary& plugin, const ListOptions& options, ListHost& host)
 {
     int last = static_cast<int>(host.Editor.Lines.size()) - 1;
@@ -399,6 +409,12 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
         std::fprintf(stderr, "stringslist: the file-type store cannot be read: %s\n", error.c_str());
         return 1;
     }
+    // The plug-in would create the keys of a root that is not there: a --root
+    // misspelt would leave them behind.
+    if (types.Keys.empty() && options.Root != ProgramRegistryRoot && !RootExists(options.Root))
+        return Fail("there is no key " + JoinRegPath(RootKeyPath(options.Root)) +
+                    PlaceSuffix() + "; check the KEY given to --root (the key below HKEY_CURRENT_USER where "
+                    "the host keeps plug-in settings). Nothing was run or created.");
     OneTypeStore oneType;
     if (!options.TypeName.empty() || options.HasPattern) {
         RegFileKey type;

@@ -1,7 +1,5 @@
 // stringslist match: the lines that a pattern matches, with their groups;
 // for people who write file types, and (--porcelain) for machines.
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -113,7 +111,7 @@ void PrintMatch(const char* file, long number, const char* line, int length, con
 
 long SearchFile(const MatchOptions& o, PatternNode* pattern, FILE* input, const char* label)
 {
-    bool colour = isatty(STDOUT_FILENO);
+    bool colour = StandardOutputShowsColour();
     LineReader reader(input);
     std::string line;
     int32_t registers[REGISTER_COUNT];

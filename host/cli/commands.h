@@ -24,6 +24,8 @@ int Fail(const std::string& message);
 
 // The folder of the running program.
 std::string ProgramDirectory();
+// A path joined to a folder, tidied and with the system's separator.
+std::string JoinPath(const std::string& folder, const std::string& relative);
 
 // Finds and loads the plug-in, or says why not on standard error.
 class PluginLibrary;

@@ -7,6 +7,10 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <unistd.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
 #include "host/cli/pattern_check.h"
 
@@ -63,6 +67,23 @@ inline bool CloseInput(FILE* input, const char* name)
         std::fprintf(stderr, "stringslist: cannot read %s: %s\n", !std::strcmp(name, "-") ? "standard input" : name,
                      std::strerror(error ? error : EIO));
     return !failed;
+}
+
+// Whether standard output is a terminal that shows colour escapes. A Windows
+// console shows them only once asked to; one that cannot be asked gets none.
+inline bool StandardOutputShowsColour()
+{
+    if (!isatty(STDOUT_FILENO))
+        return false;
+#ifdef _WIN32
+    HANDLE console = GetStdHandle(STD_OUTPUT_HANDLE);
+    DWORD mode = 0;
+    return GetConsoleMode(console, &mode) &&
+           ((mode & ENABLE_VIRTUAL_TERMINAL_PROCESSING) ||
+            SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING));
+#else
+    return true;
+#endif
 }
 
 // The line as a search subject: a CR before the LF is no part of it.

@@ -4,6 +4,7 @@
 #include <cstdio>
 #include <cstring>
 #include <exception>
+#include <filesystem>
 #include <new>
 #include <string>
 #include <unistd.h>
@@ -122,6 +123,11 @@ std::string ProgramDirectory()
     return slash ? std::string(path, slash) : ".";
 }
 
+std::string JoinPath(const std::string& folder, const std::string& relative)
+{
+    return (std::filesystem::path(folder) / relative).lexically_normal().make_preferred().string();
+}
+
 bool LoadPlugin(const ProgramOptions& options, PluginLibrary& library)
 {
     std::string error;
@@ -133,8 +139,8 @@ bool LoadPlugin(const ProgramOptions& options, PluginLibrary& library)
     }
     // Beside the program, in an installation's lib/stringslist/, or in the build tree's lib/.
     std::string dir = ProgramDirectory();
-    for (const std::string& path : {dir + "/" + PluginFileName, dir + "/../lib/stringslist/" + PluginFileName,
-                                    dir + "/../lib/" + PluginFileName}) {
+    for (const char* relative : {"", "../lib/stringslist/", "../lib/"}) {
+        std::string path = JoinPath(dir, relative + std::string(PluginFileName));
         if (access(path.c_str(), F_OK) == 0) {
             if (library.Load(path, error))
                 return true;

@@ -93,8 +93,21 @@ std::string TypesPlace(const std::string& root)
 
 std::string ImportAdvice(const std::string& root)
 {
+#ifdef _WIN32
+    // A Windows host never reads the program's own root: name the host's instead.
+    if (root == ProgramRegistryRoot)
+        return "Import the shipped ones where your host keeps plug-in settings: stringslist types import "
+               "--root \"KEY\" --shipped, KEY being that key below HKEY_CURRENT_USER\n";
+#endif
     std::string option = root == ProgramRegistryRoot ? "" : "--root \"" + root + "\" ";
     return "Import the shipped ones with: stringslist types import " + option + "--shipped\n";
+}
+
+bool RootExists(const std::string& root)
+{
+    RegFileDocument tree;
+    std::string error;
+    return !ReadRegistryTree(RootKeyPath(root), tree, error) || !tree.Keys.empty();
 }
 
 bool ParseTypeFlags(const char* text, std::string& data)

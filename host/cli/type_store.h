@@ -35,6 +35,9 @@ std::vector<const RegFileKey*> TypeKeys(const RegFileDocument& tree, const std::
 // the store file (and the root, when it is not the program's own).
 std::string TypesPlace(const std::string& root);
 
+// Whether the root's key is there (when it cannot be read, it is taken to be).
+bool RootExists(const std::string& root);
+
 // How to fill an empty table of file types below root, as a line for people.
 std::string ImportAdvice(const std::string& root);
 

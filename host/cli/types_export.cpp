@@ -1,5 +1,6 @@
-// stringslist types export: the file types below a root as a REGEDIT4 file
-// that a Windows registry editor imports as it stands into that root.
+// stringslist types export: the file types below a root as a REGEDIT4 file,
+// CRLF on every system, that a Windows registry editor imports as it stands
+// into that root.
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
@@ -30,7 +31,10 @@ int RunTypesExport(int argc, char** argv, std::string root)
     for (const RegFileKey& key : store.Keys)
         if (key.Path.size() > table.size() && IsRegPathAtOrBelow(key.Path, table))
             exported.Keys.push_back(key);
-    std::string text = FormatRegFile(exported);
+    // Line ends as a Windows registry editor writes them, and as the shipped files have them.
+    std::string text;
+    for (char c : FormatRegFile(exported))
+        text += c == '\n' ? "\r\n" : std::string(1, c);
     if (args.Operands.empty()) {
         std::fwrite(text.data(), 1, text.size(), stdout);  // checked when the program ends
         return 0;

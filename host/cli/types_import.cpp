@@ -130,20 +130,19 @@ bool RegFilesIn(const std::string& folder, std::vector<std::string>& files)
     while (const dirent* entry = readdir(dir)) {
         std::string name = entry->d_name;
         if (name.size() > 4 && name.compare(name.size() - 4, 4, ".reg") == 0)
-            files.push_back(folder + "/" + name);
+            files.push_back(JoinPath(folder, name));
     }
     closedir(dir);
     std::sort(files.begin(), files.end());
     return !files.empty();
 }
 
-// The shipped types: beside the program (the Windows bundle), in the share
-// folder of an installation, or in the source tree the program was built from.
+// The shipped types: beside the program (the Windows bundle), or in the share
+// folder of an installation or of the build tree.
 bool ShippedTypeFiles(std::vector<std::string>& files, std::string& folder, std::string& searched)
 {
-    std::string dir = ProgramDirectory();
-    for (const std::string& candidate : {dir + "/filetypes", dir + "/../share/stringslist/filetypes",
-                                      std::string(STRINGSLIST_SOURCE_DIR "/filetypes")}) {
+    for (const char* relative : {"filetypes", "../share/stringslist/filetypes"}) {
+        std::string candidate = JoinPath(ProgramDirectory(), relative);
         if (RegFilesIn(candidate, files))
             return (folder = candidate), true;
         searched += (searched.empty() ? "" : ", ") + candidate;

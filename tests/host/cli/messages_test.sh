@@ -41,6 +41,13 @@ run 0 list --porcelain a.c
 contains out "No functions were found."
 contains err "there are no file types in $XDG_CONFIG_HOME/stringslist/registry.reg"
 contains err "stringslist types import --shipped"
+# A root that is not there is said, and nothing is created; one that is there
+# but empty gets the advice, naming that root.
+run 1 list --root 'Software\Host\Plugins' a.c
+contains err 'there is no key HKEY_CURRENT_USER\Software\Host\Plugins in'
+grep -qF 'Host' "$XDG_CONFIG_HOME/stringslist/registry.reg" 2>/dev/null && fail "list created keys of a missing root"
+run 0 types set --root 'Software\Host\Plugins' T
+run 0 types delete --root 'Software\Host\Plugins' T
 run 0 list --root 'HKEY_CURRENT_USER\Software\Host\Plugins' a.c
 contains err 'under HKEY_CURRENT_USER\Software\Host\Plugins. Import the shipped ones with: stringslist types import --root "Software\Host\Plugins" --shipped'
 

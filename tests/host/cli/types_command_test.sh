@@ -51,6 +51,7 @@ contains err "no file type named Nothing"
 run 0 export saved.reg
 run 0 export
 cmp -s out saved.reg || fail "export to standard output differs from export to a file"
+[ "$(grep -c $'\r$' out)" = "$(wc -l < out)" ] || fail "the export is not CRLF throughout"
 contains saved.reg '[HKEY_CURRENT_USER\Software\stringslist\RegExp\FileTypes\C]'
 run 0 delete c
 run 0 delete MAKE
