@@ -24,9 +24,6 @@ size_t FirstSize(std::FILE* file)
 
 int ReadOpenFile(std::FILE* file, std::string& bytes)
 {
-    struct stat info;
-    if (fstat(fileno(file), &info) == 0 && S_ISDIR(info.st_mode))
-        return EISDIR;
     bytes.resize(FirstSize(file));
     size_t used = 0;
     for (;;) {
@@ -44,6 +41,9 @@ int ReadOpenFile(std::FILE* file, std::string& bytes)
 int ReadFileBytes(const std::string& path, std::string& bytes)
 {
     bytes.clear();
+    struct stat info;
+    if (stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode))
+        return EISDIR;  // Windows would not open it, and say only "Permission denied"
     errno = 0;
     std::FILE* file = std::fopen(path.c_str(), "rb");
     if (!file)
