@@ -32,7 +32,7 @@ namespace {
 const CommandSpec ListSpec = {
     "list",
     "list [--porcelain] [--cursor N] [--height H] [--choose K] [--root KEY]\n"
-    "      [--type NAME | --rx PATTERN [--present TEMPLATE] [--flags F]] FILE",
+    "     [--type NAME | --rx PATTERN [--present TEMPLATE] [--flags F]] FILE",
     "The strings list of FILE, run through the plug-in as the editor's host runs it, printed.",
     {{"--porcelain", nullptr, "a fixed output for scripts (docs/porcelain.md)"},
      {"--cursor", "N", "the cursor on line N, from 0 (default 0)"},
