@@ -38,7 +38,7 @@ const CommandSpec ListSpec = {
      {"--cursor", "N", "the cursor on line N, from 0 (default 0)"},
      {"--height", "H", "the editor window H lines high (default 25)"},
      {"--choose", "K", "choose the menu's item K, from 0 (default: cancel the menu)"},
-     {"--root", "KEY", "the key below HKEY_CURRENT_USER where the host keeps plug-in settings"},
+     RootOption,
      {"--type", "NAME", "use the file type NAME, whatever its mask"},
      {"--rx", "PATTERN", "use this pattern as the one file type of the run"},
      {"--present", "TEMPLATE", "with --rx: its presentation template"},

@@ -11,10 +11,6 @@
 #include "host/cli/types_commands.h"
 #include "settings/store_layout.h"
 
-const OptionSpec RootOption = {"--root", "KEY",
-                               "the key below HKEY_CURRENT_USER where the host keeps plug-in settings "
-                               "(default: Software\\stringslist)"};
-
 namespace {
 
 struct Subcommand {

@@ -10,6 +10,10 @@
 #include "host/cli/pattern_check.h"
 #include "settings/store_layout.h"
 
+const OptionSpec RootOption = {"--root", "KEY",
+                               "the key below HKEY_CURRENT_USER where the host keeps plug-in settings "
+                               "(default: the program's own)"};
+
 static_assert(ValueTextLimit == SETTINGS_TEXT_SIZE - 1, "a text and its NUL fill the plug-in's buffer");
 
 bool ReadTypes(const std::string& root, RegFileDocument& tree)

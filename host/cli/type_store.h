@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "host/cli/options.h"
 #include "platform/reg_file.h"
 #include "platform/registry_tree.h"
 
@@ -16,6 +17,9 @@ bool ReadTypes(const std::string& root, RegFileDocument& tree);
 // One change of the table below root (see ChangeRegistryTree); answers 0, or 1
 // after saying "cannot WHAT: why".
 int ChangeTypes(const std::string& root, const RegistryTreeChange& change, const std::string& what);
+
+// --root KEY, as every command that reads or writes types takes it.
+extern const OptionSpec RootOption;
 
 // --root KEY: a key below HKEY_CURRENT_USER (a leading hive name is dropped).
 // False, with the reason on standard error, for a text that is no such key.

@@ -15,9 +15,6 @@ int RunTypesImport(int argc, char** argv, std::string root);
 int RunTypesSet(int argc, char** argv, std::string root);
 int RunTypesDelete(int argc, char** argv, std::string root);
 
-// --root KEY, as every subcommand takes it.
-extern const OptionSpec RootOption;
-
 // The subcommands' tables, for the help of `types`.
 extern const CommandSpec TypesListSpec, TypesExportSpec, TypesImportSpec, TypesSetSpec, TypesDeleteSpec;
 
