@@ -380,6 +380,19 @@ void PrintHuman(const ScriptedHost& host, const ListOptions& options)
     }
 }
 
+// The plug-in shows only that nothing was found: say why when the type of
+// the run has a pattern that does not compile (a --rx was checked before).
+void ExplainBrokenPattern(const ListOptions& options, const RegFileDocument& types)
+{
+    const RegFileKey* type = options.TypeName.empty() ? TypeForFile(types, options.Root, options.File) : nullptr;
+    for (const RegFileKey& key : types.Keys)
+        if (!options.TypeName.empty() && SameRegPath(key.Path, TypeKeyPath(options.Root, options.TypeName)))
+            type = &key;
+    std::string pattern = type && !options.HasPattern ? TypeText(*type, PatternValue) : "";
+    if (type && !options.HasPattern && !PatternCompiles(pattern))
+        CheckPattern("the RX of the file type " + Printable(type->Path.back()), pattern);
+}
+
 }  // namespace
 
 int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
@@ -389,10 +402,8 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
     if (status >= 0)
         return status;
     // A pattern being tried is one the user is writing: say where it breaks.
-    if (options.HasPattern) {
-        if (!CheckPattern("the pattern", options.Pattern))
-            return 2;
-    }
+    if (options.HasPattern && !CheckPattern("the pattern", options.Pattern))
+        return 2;
     ListHost host;
     std::string error;
     if (!host.Editor.Lines.Read(options.File, error)) {
@@ -430,13 +441,6 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
     else
         PrintHuman(host, options);
     ExplainNoFileType(types, options.Root, options.File);
-    // The plug-in shows only that nothing was found: say why when the type's pattern is broken.
-    const RegFileKey* type = TypeForFile(types, options.Root, options.File);
-    for (const RegFileKey& key : types.Keys)
-        if (!options.TypeName.empty() && SameRegPath(key.Path, TypeKeyPath(options.Root, options.TypeName)))
-            type = &key;
-    type = options.HasPattern ? nullptr : type;
-    if (type && !PatternCompiles(TypeText(*type, PatternValue)))
-        CheckPattern("the RX of the file type " + Printable(type->Path.back()), TypeText(*type, PatternValue));
+    ExplainBrokenPattern(options, types);
     return 0;
 }
