@@ -8,6 +8,7 @@
 #include <unordered_map>
 
 #include "base/ascii.h"
+#include "base/printable.h"
 
 namespace {
 
@@ -120,12 +121,7 @@ size_t SkipBlanks(const std::string& s, size_t i)
 // A short, printable excerpt of a line for error messages.
 std::string Excerpt(const std::string& line)
 {
-    std::string out;
-    for (unsigned char c : line.substr(0, 40)) {
-        char hex[8];
-        std::snprintf(hex, sizeof hex, "\\x%02x", c);
-        out += (c < 0x20 || c == 0x7F) ? std::string(hex) : std::string(1, char(c));
-    }
+    std::string out = Printable(line.substr(0, 40));
     return line.size() > 40 ? out + "..." : out;
 }
 
@@ -323,7 +319,7 @@ bool ReadKeyLine(Parser& p, size_t lineIndex, const std::string& s, size_t i)
     std::string path = line.substr(i + 1, line.size() - i - 2);
     if (!path.empty() && path[0] == '-')
         return p.Fail(lineIndex, "deleting a key ([-PATH]) is not supported here");
-    std::vector<std::string> components = SplitRegPath(path);
+    RegKeyPath components = SplitRegPath(path);
     for (const std::string& c : components)
         if (c.empty())
             return p.Fail(lineIndex, "expected key names between the backslashes of [" + Excerpt(path) + "]");
@@ -496,12 +492,12 @@ bool SameRegName(const std::string& a, const std::string& b)
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
 }
 
-bool SameRegPath(const std::vector<std::string>& a, const std::vector<std::string>& b)
+bool SameRegPath(const RegKeyPath& a, const RegKeyPath& b)
 {
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameRegName);
 }
 
-bool IsRegPathAtOrBelow(const std::vector<std::string>& path, const std::vector<std::string>& top)
+bool IsRegPathAtOrBelow(const RegKeyPath& path, const RegKeyPath& top)
 {
     return path.size() >= top.size() && std::equal(top.begin(), top.end(), path.begin(), SameRegName);
 }
@@ -513,14 +509,14 @@ bool RegNameLess(const std::string& a, const std::string& b)
     });
 }
 
-bool RegPathLess(const std::vector<std::string>& a, const std::vector<std::string>& b)
+bool RegPathLess(const RegKeyPath& a, const RegKeyPath& b)
 {
     return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), RegNameLess);
 }
 
-std::vector<std::string> SplitRegPath(const std::string& path)
+RegKeyPath SplitRegPath(const std::string& path)
 {
-    std::vector<std::string> components;
+    RegKeyPath components;
     size_t start = 0;
     for (;;) {
         size_t end = path.find('\\', start);
@@ -531,7 +527,7 @@ std::vector<std::string> SplitRegPath(const std::string& path)
     }
 }
 
-std::string JoinRegPath(const std::vector<std::string>& path)
+std::string JoinRegPath(const RegKeyPath& path)
 {
     std::string joined;
     for (size_t i = 0; i < path.size(); i++)

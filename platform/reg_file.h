@@ -22,8 +22,11 @@ struct RegFileValue {
     std::string Data;  // the data bytes; for REG_SZ the text without its NUL
 };
 
+// A key's path as its names, the hive first.
+typedef std::vector<std::string> RegKeyPath;
+
 struct RegFileKey {
-    std::vector<std::string> Path;  // components, the hive first
+    RegKeyPath Path;
     std::vector<RegFileValue> Values;
 };
 
@@ -47,15 +50,16 @@ std::string FormatRegFile(const RegFileDocument& document);
 // ASCII case folding as the registry compares names: to upper case.
 std::string FoldRegName(const std::string& name);
 bool SameRegName(const std::string& a, const std::string& b);
-bool SameRegPath(const std::vector<std::string>& a, const std::vector<std::string>& b);
+bool SameRegPath(const RegKeyPath& a, const RegKeyPath& b);
 // Whether path is top or lies below it.
-bool IsRegPathAtOrBelow(const std::vector<std::string>& path, const std::vector<std::string>& top);
+bool IsRegPathAtOrBelow(const RegKeyPath& path, const RegKeyPath& top);
 // Registry order: names folded to upper case, compared byte by byte.
 bool RegNameLess(const std::string& a, const std::string& b);
 // Parents before children, siblings in registry order.
-bool RegPathLess(const std::vector<std::string>& a, const std::vector<std::string>& b);
+bool RegPathLess(const RegKeyPath& a, const RegKeyPath& b);
 
-std::vector<std::string> SplitRegPath(const std::string& path);
-std::string JoinRegPath(const std::vector<std::string>& path);
+// A path split at its backslashes, and joined again.
+RegKeyPath SplitRegPath(const std::string& path);
+std::string JoinRegPath(const RegKeyPath& path);
 
 #endif

@@ -12,6 +12,8 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/file_bytes.h"
+
 void (*RegistryStoreBeforeRename)() = nullptr;
 
 namespace {
@@ -53,31 +55,11 @@ bool MakeDirectories(const std::string& dir, std::string& error)
 // The whole file; a missing file gives "" and exists = false.
 bool ReadWholeFile(const std::string& path, std::string& bytes, bool& exists, std::string& error)
 {
-    bytes.clear();
-    exists = false;
-    int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-    if (fd < 0) {
-        if (errno == ENOENT)
-            return true;
-        return (error = SystemError("open", path)), false;
-    }
-    exists = true;
-    char buffer[65536];
-    for (;;) {
-        ssize_t n = read(fd, buffer, sizeof buffer);
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0) {
-            error = SystemError("read", path);
-            close(fd);
-            return false;
-        }
-        if (n == 0)
-            break;
-        bytes.append(buffer, size_t(n));
-    }
-    close(fd);
-    return true;
+    int failure = ReadFileBytes(path, bytes);
+    exists = failure != ENOENT;
+    if (failure && exists)
+        error = "cannot read " + path + ": " + std::strerror(failure);
+    return !failure || !exists;
 }
 
 bool WriteAll(int fd, const std::string& bytes)
@@ -203,7 +185,12 @@ bool ReadStoreAt(const std::string& path, RegFileDocument& document, std::string
 std::string RegistryStorePath()
 {
     std::string home = ConfigHome();
-    return home.empty() ? "" : home + "/stringslist/registry.reg";
+    return home.empty() ? "" : RegistryStorePathIn(home);
+}
+
+std::string RegistryStorePathIn(const std::string& configHome)
+{
+    return configHome + "/stringslist/registry.reg";
 }
 
 bool ReadRegistryStore(RegFileDocument& document, std::string& error)

@@ -21,6 +21,8 @@
 
 // The store's path; "" when neither XDG_CONFIG_HOME nor HOME says where it is.
 std::string RegistryStorePath();
+// Where the store of a configuration folder (as XDG_CONFIG_HOME names one) is.
+std::string RegistryStorePathIn(const std::string& configHome);
 
 // Reads the store afresh: keys sorted parents first, every parent of a key
 // present as a key of its own. A missing file is an empty store. On failure

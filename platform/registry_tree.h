@@ -11,8 +11,6 @@
 #include "platform/reg_file.h"
 #include "platform/registry.h"
 
-typedef std::vector<std::string> RegKeyPath;
-
 // The keys at and below top, parents first; a missing top is an empty tree.
 // On failure answers false with a message for people in error.
 bool ReadRegistryTree(const RegKeyPath& top, RegFileDocument& tree, std::string& error);

@@ -19,7 +19,7 @@ editor/            ^(base|frame|editor)/|^pattern/pattern\.h$
 settings/          ^(base|frame|platform|settings)/|^pattern/pattern\.h$
 strings_list/      ^(base|frame|settings|strings_list)/|^pattern/pattern\.h$
 plugin/            ^(base|frame|editor|settings|strings_list|plugin)/
-host/common/       ^(base|host/common)/|^frame/plugin_interface\.h$
+host/common/       ^(base|host/common|platform)/|^frame/plugin_interface\.h$
 host/scripted/     ^(base|host/common|host/scripted)/|^frame/plugin_interface\.h$
 host/terminal/     ^(base|host/common|host/terminal|platform)/|^frame/plugin_interface\.h$|^settings/store_layout\.h$
 host/cli/          ^(base|host|platform)/|^frame/plugin_interface\.h$|^pattern/pattern\.h$|^settings/(store_layout|file_type_lookup)\.h$

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include "host/cli/commands.h"
+#include "host/cli/options.h"
 #include "host/common/plugin_library.h"
 #include "host/terminal/terminal_editor.h"
 #include "host/terminal/terminal_file.h"
@@ -17,7 +18,11 @@
 
 namespace {
 
-const char Usage[] = "usage: stringslist edit FILE   (or: stringslist FILE)\n";
+const CommandSpec EditSpec = {
+    "edit", "edit FILE\nFILE",
+    "FILE in a full-screen terminal view with the plug-in: F2 the strings list, F3 the search, F9 the "
+    "file types, F10 quits. The file is never written.",
+    {}, "FILE", 1, 1, false, 1};
 
 bool CheckTerminal()
 {
@@ -76,13 +81,13 @@ int View(const ProgramOptions& options, const std::string& path)
 
 int RunEditCommand(const ProgramOptions& options, int argc, char** argv)
 {
-    if (argc != 1 || !std::strcmp(argv[0], "--help")) {
-        std::fputs(Usage, argc == 1 ? stdout : stderr);
-        return argc == 1 ? 0 : 2;
-    }
+    Arguments args;
+    int status = ParseArguments(EditSpec, argc, argv, args);
+    if (status >= 0)
+        return status;
     std::setlocale(LC_ALL, "");
     try {
-        return View(options, argv[0]);
+        return View(options, args.Operands[0]);
     } catch (const std::exception& e) {
         CloseScreen();
         std::fprintf(stderr, "stringslist: %s\n", e.what());

@@ -5,15 +5,22 @@
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "host/cli/commands.h"
+#include "host/cli/options.h"
 #include "host/cli/pattern_command.h"
 
 namespace {
 
-const char Usage[] =
-    "usage: stringslist expand PATTERN TEMPLATE [FILE...]\n"
-    "       stringslist expand --porcelain PATTERN TEMPLATE   (lines on standard input)\n";
+const CommandSpec ExpandSpec = {
+    "expand",
+    "expand PATTERN TEMPLATE [FILE...]\n"
+    "expand --porcelain PATTERN TEMPLATE   (lines on standard input)",
+    "TEMPLATE expanded on each line of the FILEs (or of standard input) that PATTERN matches, as the "
+    "strings list makes its menu texts.",
+    {{"--porcelain", nullptr, "a fixed output for scripts (docs/porcelain.md)"}},
+    "a PATTERN and a TEMPLATE", 2, -1, true, 2, "--porcelain"};
 
 // Expands the template on the line's match; false after no match.
 bool ExpandLine(PatternNode* pattern, const char* templ, const char* line, int length, int& status,
@@ -35,7 +42,7 @@ int RunPorcelain(PatternNode* pattern, const char* templ)
     LineReader reader(stdin);
     std::string line, text, out;
     static const char hex[] = "0123456789abcdef";
-    while (reader.Next(line)) {
+    while (!std::ferror(stdout) && reader.Next(line)) {  // failed output ends the reading
         int status = 0;
         if (!ExpandLine(pattern, templ, line.data(), static_cast<int>(line.size()), status, text)) {
             std::fputs("nomatch\n", stdout);
@@ -47,7 +54,7 @@ int RunPorcelain(PatternNode* pattern, const char* templ)
         out += '\n';
         std::fwrite(out.data(), 1, out.size(), stdout);
     }
-    return 0;
+    return CloseInput(stdin, "-") ? 0 : 2;
 }
 
 // Prints FILE:N:text for each matching line; false when the template is malformed.
@@ -56,7 +63,7 @@ bool ExpandFile(PatternNode* pattern, const char* templ, FILE* input, const char
     LineReader reader(input);
     std::string line, text;
     long number = 0;
-    while (reader.Next(line)) {
+    while (!std::ferror(stdout) && reader.Next(line)) {  // failed output ends the reading
         number++;
         int status = 0;
         if (!ExpandLine(pattern, templ, line.data(), SubjectLength(line, false), status, text))
@@ -75,19 +82,17 @@ bool ExpandFile(PatternNode* pattern, const char* templ, FILE* input, const char
     return true;
 }
 
-int RunFriendly(PatternNode* pattern, const char* templ, int fileCount, char** files)
+int RunFriendly(PatternNode* pattern, const char* templ, std::vector<std::string> files)
 {
-    static char standardInput[] = "-";
-    static char* stdinOnly[] = {standardInput};
-    int count = fileCount ? fileCount : 1;
-    files = fileCount ? files : stdinOnly;
+    size_t count = files.empty() ? 1 : files.size();
+    if (files.empty())
+        files.push_back("-");
     long matched = 0;
     bool failed = false;
-    for (int i = 0; i < count && !failed; i++) {
-        FILE* input = OpenInput(files[i]);
-        failed = !input || !ExpandFile(pattern, templ, input, count > 1 ? files[i] : nullptr, matched);
-        if (input && input != stdin)
-            std::fclose(input);
+    for (size_t i = 0; i < count && !failed; i++) {
+        FILE* input = OpenInput(files[i].c_str());
+        failed = !input || !ExpandFile(pattern, templ, input, count > 1 ? files[i].c_str() : nullptr, matched);
+        failed = (input && !CloseInput(input, files[i].c_str())) || failed;
     }
     return failed ? 2 : matched ? 0 : 1;
 }
@@ -96,21 +101,19 @@ int RunFriendly(PatternNode* pattern, const char* templ, int fileCount, char** f
 
 int RunExpandCommand(const ProgramOptions&, int argc, char** argv)
 {
-    bool porcelain = argc > 0 && !std::strcmp(argv[0], "--porcelain");
-    int first = porcelain ? 1 : 0;
-    // The porcelain form's pattern and template are its last two arguments, so
-    // "--" is a separator there only when two more follow.
-    if (first < argc && !std::strcmp(argv[first], "--") && (!porcelain || argc - first == 3))
-        first++;
-    if (argc - first < 2 || (porcelain && argc - first != 2)) {
-        std::fprintf(stderr, "%s", Usage);
-        return 2;
-    }
-    PatternNode* pattern = CompileOrSay(argv[first], porcelain);
+    Arguments args;
+    int status = ParseArguments(ExpandSpec, argc, argv, args);
+    if (status >= 0)
+        return status;
+    bool porcelain = args.Has("--porcelain");
+    if (porcelain && args.Operands.size() > 2)
+        return UsageError(ExpandSpec, "expand --porcelain reads standard input only: no FILE after its TEMPLATE");
+    PatternNode* pattern = CompileOrSay(args.Operands[0].c_str(), porcelain);
     if (!pattern)
         return 2;
-    int status = porcelain ? RunPorcelain(pattern, argv[first + 1])
-                           : RunFriendly(pattern, argv[first + 1], argc - first - 2, argv + first + 2);
+    const char* templ = args.Operands[1].c_str();
+    status = porcelain ? RunPorcelain(pattern, templ)
+                       : RunFriendly(pattern, templ, std::vector<std::string>(args.Operands.begin() + 2, args.Operands.end()));
     FreePattern(pattern);
     return status;
 }

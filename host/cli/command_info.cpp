@@ -4,9 +4,12 @@
 #include <vector>
 
 #include "host/cli/commands.h"
+#include "host/cli/options.h"
 #include "host/common/plugin_library.h"
 
 namespace {
+
+const CommandSpec InfoSpec = {"info", "info", "What the plug-in declares to a host when it is loaded.", {}, "", 0, 0};
 
 void PrintStrings(const char* label, const char* const* strings, int count)
 {
@@ -33,12 +36,12 @@ std::string BitList(unsigned flags)
 
 }  // namespace
 
-int RunInfoCommand(const ProgramOptions& options, int argc, char**)
+int RunInfoCommand(const ProgramOptions& options, int argc, char** argv)
 {
-    if (argc != 0) {
-        std::fprintf(stderr, "usage: stringslist info\n");
-        return 2;
-    }
+    Arguments args;
+    int status = ParseArguments(InfoSpec, argc, argv, args);
+    if (status >= 0)
+        return status;
     PluginLibrary library;
     if (!LoadPlugin(options, library))
         return 1;

@@ -11,25 +11,39 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
-#include <fstream>
 #include <string>
 #include <vector>
 
+#include "base/printable.h"
 #include "host/cli/commands.h"
-#include "host/cli/pattern_command.h"
-#include "host/common/plugin_library.h"
-#include "host/cli/porcelain.h"
-#include "host/scripted/scripted_host.h"
-#include "host/common/text_lines.h"
 #include "host/cli/no_file_type.h"
+#include "host/cli/options.h"
+#include "host/cli/pattern_check.h"
+#include "host/cli/porcelain.h"
+#include "host/common/plugin_library.h"
+#include "host/common/text_lines.h"
+#include "host/scripted/scripted_host.h"
+#include "platform/registry_store.h"
 #include "platform/registry_tree.h"
 #include "settings/store_layout.h"
 
 namespace {
 
-const char Usage[] =
-    "usage: stringslist list [--porcelain] [--cursor N] [--height H] [--choose K] [--root KEY]\n"
-    "                        [--type NAME | --rx PATTERN [--present TEMPLATE] [--flags F]] FILE\n";
+const CommandSpec ListSpec = {
+    "list",
+    "list [--porcelain] [--cursor N] [--height H] [--choose K] [--root KEY]\n"
+    "     [--type NAME | --rx PATTERN [--present TEMPLATE] [--flags F]] FILE",
+    "The strings list of FILE, run through the plug-in as the editor's host runs it, printed.",
+    {{"--porcelain", nullptr, "a fixed output for scripts (docs/porcelain.md)"},
+     {"--cursor", "N", "the cursor on line N, from 0 (default 0)"},
+     {"--height", "H", "the editor window H lines high (default 25)"},
+     {"--choose", "K", "choose the menu's item K, from 0 (default: cancel the menu)"},
+     RootOption,
+     {"--type", "NAME", "use the file type NAME, whatever its mask"},
+     {"--rx", "PATTERN", "use this pattern as the one file type of the run"},
+     {"--present", "TEMPLATE", "with --rx: its presentation template"},
+     {"--flags", "F", "with --rx: its flags"}},
+    "FILE", 1, 1, false, 1};
 
 struct ListOptions {
     bool Porcelain = false;
@@ -42,17 +56,6 @@ struct ListOptions {
     std::string Root = ProgramRegistryRoot;
     std::string File;
 };
-
-bool ParseNumber(const char* text, int minimum, int& value)
-{
-    char* end = nullptr;
-    errno = 0;
-    long n = std::strtol(text, &end, 10);
-    if (errno || end == text || *end || n < minimum || n > INT_MAX)
-        return false;
-    value = static_cast<int>(n);
-    return true;
-}
 
 struct NumberOption {
     const char* Name;
@@ -80,28 +83,26 @@ const TextOption TextOptions[] = {
     {"--flags", &ListOptions::Flags, &ListOptions::HasFlags},
 };
 
-bool IsOptionName(const char* arg)
+bool TakeNumberOption(const NumberOption& option, const std::string& text, ListOptions& options)
 {
-    for (const NumberOption& o : NumberOptions)
-        if (!std::strcmp(arg, o.Name))
-            return true;
-    for (const TextOption& o : TextOptions)
-        if (!std::strcmp(arg, o.Name))
-            return true;
-    return !std::strcmp(arg, "--porcelain") || !std::strcmp(arg, "--root");
+    long long value = 0;
+    if (!ParseNumber(text.c_str(), option.Minimum, INT_MAX, value))
+        return UsageError(ListSpec, std::string(option.Name) + " needs a number" +
+                                        (option.Minimum == 0 ? " of 0 or more" : "") + ", not \"" +
+                                        Printable(text) + "\""), false;
+    options.*option.Value = static_cast<int>(value);
+    return true;
 }
 
-bool TakeTextOption(const TextOption& option, const char* text, ListOptions& options)
+bool TakeTextOption(const TextOption& option, const std::string& text, ListOptions& options)
 {
     std::string value = text;
     if (option.Value == &ListOptions::Flags) {
-        if (!ParseTypeFlags(text, value)) {
-            std::fprintf(stderr, "stringslist: --flags needs a number from 0 to 4294967295 (or 0x...)\n");
-            return false;
-        }
+        if (!ParseTypeFlags(text.c_str(), value))
+            return UsageError(ListSpec, "--flags needs a number from 0 to 4294967295 (or 0x...)"), false;
     } else if (option.Value == &ListOptions::TypeName ? value.empty() : !CheckTypeText(option.Name, value)) {
         if (value.empty())
-            std::fprintf(stderr, "stringslist: --type needs a type's name\n");
+            UsageError(ListSpec, "--type needs a type's name");
         return false;
     }
     options.*option.Value = value;
@@ -119,59 +120,37 @@ bool CheckTypeOptions(const ListOptions& options)
     else if ((options.HasPresentation || options.HasFlags) && !options.HasPattern)
         problem = "--present and --flags go with --rx";
     if (problem)
-        std::fprintf(stderr, "stringslist: %s\n", problem);
+        UsageError(ListSpec, problem);
     return !problem;
 }
 
 // FILE is always the last argument, so any name, one that begins with "-"
-// included, can be a FILE; options stand before it. A last argument that is an
-// option's name is taken for a forgotten FILE unless "--" stands before it.
-bool ParseListOptions(int argc, char** argv, ListOptions& options)
+// included, can be a FILE; options stand before it. Answers -1 to go on, else
+// the exit status.
+int ParseListOptions(int argc, char** argv, ListOptions& options)
 {
-    if (argc == 0 || (IsOptionName(argv[argc - 1]) && (argc < 2 || std::strcmp(argv[argc - 2], "--")))) {
-        std::fprintf(stderr, "stringslist: no FILE given\n");
-        return false;
-    }
-    int last = argc - 1;
-    for (int i = 0; i < last; i++) {
-        const char* arg = argv[i];
-        const NumberOption* number = nullptr;
+    Arguments args;
+    int status = ParseArguments(ListSpec, argc, argv, args);
+    if (status >= 0)
+        return status;
+    for (const auto& given : args.Given) {
+        const std::string& name = given.first->Name;
+        bool ok = true;
         for (const NumberOption& o : NumberOptions)
-            if (!std::strcmp(arg, o.Name))
-                number = &o;
-        const TextOption* text = nullptr;
+            if (name == o.Name)
+                ok = TakeNumberOption(o, given.second, options);
         for (const TextOption& o : TextOptions)
-            if (!std::strcmp(arg, o.Name))
-                text = &o;
-        if (text) {
-            if (i + 1 == last) {
-                std::fprintf(stderr, "stringslist: %s needs a value\n", arg);
-                return false;
-            }
-            if (!TakeTextOption(*text, argv[++i], options))
-                return false;
-        } else if (number) {
-            if (i + 1 == last || !ParseNumber(argv[++i], number->Minimum, options.*number->Value)) {
-                std::fprintf(stderr, "stringslist: %s needs a number%s\n", arg,
-                             number->Minimum == 0 ? " of 0 or more" : "");
-                return false;
-            }
-        } else if (!std::strcmp(arg, "--porcelain")) {
+            if (name == o.Name)
+                ok = TakeTextOption(o, given.second, options);
+        if (name == "--porcelain")
             options.Porcelain = true;
-        } else if (!std::strcmp(arg, "--root")) {
-            if (i + 1 == last) {
-                std::fprintf(stderr, "stringslist: --root needs a KEY\n");
-                return false;
-            }
-            if (!ParseRegistryRoot(argv[++i], options.Root))
-                return false;
-        } else if (std::strcmp(arg, "--") || i != last - 1) {
-            std::fprintf(stderr, "stringslist: %s: options stand before the one FILE\n", arg);
-            return false;
-        }
+        if (name == "--root")
+            ok = ParseRegistryRoot(given.second, options.Root);
+        if (!ok)
+            return 2;
     }
-    options.File = argv[last];
-    return CheckTypeOptions(options);
+    options.File = args.Operands[0];
+    return CheckTypeOptions(options) ? -1 : 2;
 }
 
 // The scripted host of the run: its menu answers --choose K only when K is an
@@ -203,14 +182,6 @@ public:
         return 1;
     }
 };
-
-// The path of a file type's key below root, hive first.
-std::vector<std::string> TypeKeyPath(const std::string& root, const std::string& name)
-{
-    std::vector<std::string> path = TypesTablePath(root);
-    path.push_back(name);
-    return path;
-}
 
 // The one type of a run with --type or --rx, its mask taking every file name.
 bool TypeOfRun(const ListOptions& options, const RegFileDocument& store, RegFileKey& type)
@@ -273,11 +244,14 @@ public:
         for (size_t n = 2; n <= type.Path.size(); n++)  // parents first, as the store keeps them
             document.Keys.push_back({{type.Path.begin(), type.Path.begin() + long(n)}, {}});
         document.Keys.back().Values = type.Values;
-        std::filesystem::create_directory(folder_ + "/stringslist", error);
-        std::ofstream out(folder_ + "/stringslist/registry.reg", std::ios::binary);
-        out << FormatRegFile(document);
-        out.close();
-        if (error || !out) {
+        std::string store = RegistryStorePathIn(folder_);
+        std::filesystem::create_directory(store.substr(0, store.rfind('/')), error);
+        std::string text = FormatRegFile(document);
+        FILE* out = error ? nullptr : std::fopen(store.c_str(), "wb");
+        bool written = out && std::fwrite(text.data(), 1, text.size(), out) == text.size();
+        if (out && std::fclose(out) != 0)
+            written = false;
+        if (!written) {
             std::fprintf(stderr, "stringslist: cannot write the type of the run in %s\n", folder_.c_str());
             return false;
         }
@@ -304,6 +278,16 @@ public:
     }
 };
 #endif
+
+// Where the keys of a message are, when they are not the registry itself.
+std::string PlaceSuffix()
+{
+#ifdef _WIN32
+    return "";
+#else
+    return " in " + RegistryStorePath();
+#endif
+}
 
 void RunStringsList(PluginLibrary& plugin, const ListOptions& options, ListHost& host)
 {
@@ -344,40 +328,39 @@ void PrintPorcelain(const ScriptedHost& host)
     std::fwrite(out.data(), 1, out.size(), stdout);
 }
 
-// Text for a terminal: control bytes would move the cursor or worse.
-std::string Printable(const std::string& text)
+// Text for a terminal: a TAB as a space, the control bytes that would move
+// the cursor or worse as \xhh.
+std::string Shown(const std::string& text)
 {
-    std::string out = text;
-    for (char& c : out)
+    std::string spaced = text;
+    for (char& c : spaced)
         if (c == '\t')
             c = ' ';
-        else if (static_cast<unsigned char>(c) < 0x20 || c == 0x7F)
-            c = '?';
-    return out;
+    return Printable(spaced);
 }
 
 void PrintMessage(const MessageCall& m)
 {
-    std::printf("[ %s ]\n", Printable(m.Strings.empty() ? "" : m.Strings[0]).c_str());
+    std::printf("[ %s ]\n", Shown(m.Strings.empty() ? "" : m.Strings[0]).c_str());
     int buttons = m.Buttons;
     int lines = static_cast<int>(m.Strings.size()) - 1 - buttons;
     for (int i = 1; i <= lines; i++)
-        std::printf("  %s\n", Printable(m.Strings[i]).c_str());
+        std::printf("  %s\n", Shown(m.Strings[i]).c_str());
     std::printf(" ");
     for (int i = 0; i < buttons; i++)
-        std::printf(" < %s >", Printable(m.Strings[1 + lines + i]).c_str());
+        std::printf(" < %s >", Shown(m.Strings[1 + lines + i]).c_str());
     std::printf("\n\n");
 }
 
 void PrintMenu(const MenuCall& m, int chosen)
 {
-    std::printf("[ %s ]\n", Printable(m.Title).c_str());
+    std::printf("[ %s ]\n", Shown(m.Title).c_str());
     std::vector<std::string> texts = m.Texts();
     for (size_t i = 0; i < texts.size(); i++)
-        std::printf("%s %s\n", m.Items[i].Selected ? " >" : "  ", Printable(texts[i]).c_str());
-    std::printf("[ %s ]\n", Printable(m.Bottom).c_str());
+        std::printf("%s %s\n", m.Items[i].Selected ? " >" : "  ", Shown(texts[i]).c_str());
+    std::printf("[ %s ]\n", Shown(m.Bottom).c_str());
     if (chosen >= 0 && chosen < static_cast<int>(texts.size()))
-        std::printf("chosen: %s\n", Printable(texts[chosen]).c_str());
+        std::printf("chosen: %s\n", Shown(texts[chosen]).c_str());
     std::printf("\n");
 }
 
@@ -397,25 +380,37 @@ void PrintHuman(const ScriptedHost& host, const ListOptions& options)
     }
 }
 
+// The plug-in shows only that nothing was found: say why when the type of
+// the run has a pattern that does not compile (a --rx was checked before).
+void ExplainBrokenPattern(const ListOptions& options, const RegFileDocument& types)
+{
+    const RegFileKey* type = options.TypeName.empty() ? TypeForFile(types, options.Root, options.File) : nullptr;
+    for (const RegFileKey& key : types.Keys)
+        if (!options.TypeName.empty() && SameRegPath(key.Path, TypeKeyPath(options.Root, options.TypeName)))
+            type = &key;
+    std::string pattern = type && !options.HasPattern ? TypeText(*type, PatternValue) : "";
+    if (type && !options.HasPattern && !PatternCompiles(pattern))
+        CheckPattern("the RX of the file type " + Printable(type->Path.back()), pattern);
+}
+
 }  // namespace
 
 int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
 {
     ListOptions options;
-    if (!ParseListOptions(argc, argv, options)) {
-        std::fputs(Usage, stderr);
-        return 2;
-    }
+    int status = ParseListOptions(argc, argv, options);
+    if (status >= 0)
+        return status;
     // A pattern being tried is one the user is writing: say where it breaks.
-    if (options.HasPattern) {
-        PatternNode* pattern = CompileOrSay(options.Pattern.c_str(), false);
-        if (!pattern)
-            return 2;
-        FreePattern(pattern);
-    }
+    if (options.HasPattern && !CheckPattern("the pattern", options.Pattern))
+        return 2;
     ListHost host;
     std::string error;
     if (!host.Editor.Lines.Read(options.File, error)) {
+        std::error_code missing;
+        if (options.File[0] == '-' && !std::filesystem::exists(options.File, missing))
+            error = options.File + ": no such file, nor an option of list (stringslist list --help lists them; "
+                                   "a FILE whose name begins with - goes after --)";
         std::fprintf(stderr, "stringslist: %s\n", error.c_str());
         return 1;
     }
@@ -425,6 +420,12 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
         std::fprintf(stderr, "stringslist: the file-type store cannot be read: %s\n", error.c_str());
         return 1;
     }
+    // The plug-in would create the keys of a root that is not there: a --root
+    // misspelt would leave them behind.
+    if (types.Keys.empty() && options.Root != ProgramRegistryRoot && !RootExists(options.Root))
+        return Fail("there is no key " + JoinRegPath(RootKeyPath(options.Root)) +
+                    PlaceSuffix() + "; check the KEY given to --root (the key below HKEY_CURRENT_USER where "
+                    "the host keeps plug-in settings). Nothing was run or created.");
     OneTypeStore oneType;
     if (!options.TypeName.empty() || options.HasPattern) {
         RegFileKey type;
@@ -440,5 +441,6 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
     else
         PrintHuman(host, options);
     ExplainNoFileType(types, options.Root, options.File);
+    ExplainBrokenPattern(options, types);
     return 0;
 }

@@ -1,90 +1,65 @@
 // stringslist match: the lines that a pattern matches, with their groups;
 // for people who write file types, and (--porcelain) for machines.
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <string>
+#include <vector>
 
 #include "host/cli/commands.h"
+#include "host/cli/options.h"
 #include "host/cli/pattern_command.h"
 
 namespace {
 
-const char Usage[] =
-    "usage: stringslist match [-i] PATTERN [FILE...]\n"
-    "       stringslist match --porcelain [--mode 0|1] [--from K] PATTERN   (lines on standard input)\n";
+const CommandSpec MatchSpec = {
+    "match",
+    "match [-i] PATTERN [FILE...]\n"
+    "match --porcelain [--mode 0|1] [--from K] PATTERN   (lines on standard input)",
+    "The lines of the FILEs (or of standard input) that PATTERN matches, with its groups.",
+    {{"-i", nullptr, "literal letters match either case"},
+     {"--porcelain", nullptr, "a fixed output for scripts (docs/porcelain.md)"},
+     {"--mode", "0|1", "with --porcelain: 0 as -i, 1 exact (default)"},
+     {"--from", "K", "with --porcelain: the search starts at offset K of each line"}},
+    "PATTERN", 1, -1, true, 1, "--porcelain"};
 
 struct MatchOptions {
     bool Porcelain = false;
     unsigned Mode = 1;
     int From = 0;
     const char* Pattern = nullptr;
-    char** Files = nullptr;
-    int FileCount = 0;
+    std::vector<std::string> Files;
 };
 
-bool ParseNumber(const char* text, int low, int high, int& value)
-{
-    char* end = nullptr;
-    long number = std::strtol(text, &end, 10);
-    if (!*text || *end || number < low || number > high)
-        return false;
-    value = static_cast<int>(number);
-    return true;
-}
-
-// Takes one option at argv[i], advancing i past its value; false for anything else.
-bool ParseOption(int argc, char** argv, int& i, MatchOptions& o)
-{
-    int value = 0;
-    if (!std::strcmp(argv[i], "--porcelain"))
-        o.Porcelain = true;
-    else if (!std::strcmp(argv[i], "-i"))
-        o.Mode = 0;
-    else if (!std::strcmp(argv[i], "--mode") && i + 1 < argc && ParseNumber(argv[i + 1], 0, 1, value))
-        o.Mode = static_cast<unsigned>(value), i++;
-    else if (!std::strcmp(argv[i], "--from") && i + 1 < argc && ParseNumber(argv[i + 1], 0, 1 << 30, value))
-        o.From = value, i++;
-    else
-        return false;
-    return true;
-}
-
 // The porcelain form has no files, so its pattern is always the last argument:
-// any text, "--" or "-a" included, can be a pattern there.
-bool ParsePorcelain(int argc, char** argv, MatchOptions& o)
+// any text, "--" or "-a" included, can be a pattern there. Answers -1 to go
+// on, else the exit status.
+int ParseOptions(int argc, char** argv, MatchOptions& o, Arguments& args)
 {
-    int last = argc - 1;
-    for (int i = 0; i < last; i++)
-        if (!(!std::strcmp(argv[i], "--") && i == last - 1) && !ParseOption(last, argv, i, o))
-            return false;
-    o.Pattern = argv[last];
-    return o.Porcelain;
-}
-
-bool ParseOptions(int argc, char** argv, MatchOptions& o)
-{
-    if (argc > 0 && ParsePorcelain(argc, argv, o))
-        return true;
-    o = MatchOptions();
-    int i = 0;
-    for (; i < argc && argv[i][0] == '-' && argv[i][1]; i++) {
-        if (!std::strcmp(argv[i], "--")) {
-            i++;
-            break;
-        }
-        if (!ParseOption(argc, argv, i, o))
-            return false;
+    int status = ParseArguments(MatchSpec, argc, argv, args);
+    if (status >= 0)
+        return status;
+    for (const auto& given : args.Given) {
+        const std::string& name = given.first->Name;
+        long long value = 0;
+        if (name == "-i")
+            o.Mode = 0;
+        else if (name == "--porcelain")
+            o.Porcelain = true;
+        else if (name == "--mode" && ParseNumber(given.second.c_str(), 0, 1, value))
+            o.Mode = static_cast<unsigned>(value);
+        else if (name == "--from" && ParseNumber(given.second.c_str(), 0, 1 << 30, value))
+            o.From = static_cast<int>(value);
+        else
+            return UsageError(MatchSpec, name + (name == "--mode" ? " needs 0 or 1" : " needs a number of 0 or more") +
+                                             ", not \"" + given.second + "\"");
     }
-    if (i == argc)
-        return false;
-    o.Pattern = argv[i];
-    o.Files = argv + i + 1;
-    o.FileCount = argc - i - 1;
-    return !(o.Porcelain && o.FileCount > 0);
+    o.Pattern = args.Operands[0].c_str();
+    o.Files.assign(args.Operands.begin() + 1, args.Operands.end());
+    if (o.Porcelain && !o.Files.empty())
+        return UsageError(MatchSpec, "match --porcelain reads standard input only: no FILE after its PATTERN");
+    return -1;
 }
 
 std::string PorcelainRegisters(const int32_t* registers)
@@ -105,7 +80,7 @@ int RunPorcelain(const MatchOptions& o, PatternNode* pattern)
     LineReader reader(stdin);
     std::string line;
     int32_t registers[REGISTER_COUNT];
-    while (reader.Next(line)) {
+    while (!std::ferror(stdout) && reader.Next(line)) {  // failed output ends the reading
         int length = static_cast<int>(line.size());
         const char* from = line.data() + (o.From < length ? o.From : length);
         bool found = SearchLine(pattern, line.data(), length, from, registers, o.Mode);
@@ -113,7 +88,7 @@ int RunPorcelain(const MatchOptions& o, PatternNode* pattern)
         out += '\n';
         std::fwrite(out.data(), 1, out.size(), stdout);
     }
-    return 0;
+    return CloseInput(stdin, "-") ? 0 : 2;
 }
 
 // One matching line, grep-like: where, the line with the match highlighted, the groups.
@@ -136,12 +111,12 @@ void PrintMatch(const char* file, long number, const char* line, int length, con
 
 long SearchFile(const MatchOptions& o, PatternNode* pattern, FILE* input, const char* label)
 {
-    bool colour = isatty(STDOUT_FILENO);
+    bool colour = StandardOutputShowsColour();
     LineReader reader(input);
     std::string line;
     int32_t registers[REGISTER_COUNT];
     long number = 0, matched = 0;
-    while (reader.Next(line)) {
+    while (!std::ferror(stdout) && reader.Next(line)) {  // failed output ends the reading
         number++;
         int length = SubjectLength(line, false);
         if (SearchLine(pattern, line.data(), length, line.data(), registers, o.Mode)) {
@@ -154,21 +129,18 @@ long SearchFile(const MatchOptions& o, PatternNode* pattern, FILE* input, const 
 
 int RunFriendly(const MatchOptions& o, PatternNode* pattern)
 {
-    static char standardInput[] = "-";
-    static char* stdinOnly[] = {standardInput};
-    char** files = o.FileCount ? o.Files : stdinOnly;
-    int count = o.FileCount ? o.FileCount : 1;
+    std::vector<std::string> files = o.Files.empty() ? std::vector<std::string>{"-"} : o.Files;
+    size_t count = files.size();
     long matched = 0;
     bool failed = false;
-    for (int i = 0; i < count; i++) {
-        FILE* input = OpenInput(files[i]);
+    for (size_t i = 0; i < count; i++) {
+        FILE* input = OpenInput(files[i].c_str());
         if (!input) {
             failed = true;
             continue;
         }
-        matched += SearchFile(o, pattern, input, count > 1 ? files[i] : nullptr);
-        if (input != stdin)
-            std::fclose(input);
+        matched += SearchFile(o, pattern, input, count > 1 ? files[i].c_str() : nullptr);
+        failed = !CloseInput(input, files[i].c_str()) || failed;
     }
     return failed ? 2 : matched ? 0 : 1;
 }
@@ -178,10 +150,10 @@ int RunFriendly(const MatchOptions& o, PatternNode* pattern)
 int RunMatchCommand(const ProgramOptions&, int argc, char** argv)
 {
     MatchOptions o;
-    if (!ParseOptions(argc, argv, o)) {
-        std::fprintf(stderr, "%s", Usage);
-        return 2;
-    }
+    Arguments args;
+    int parsed = ParseOptions(argc, argv, o, args);
+    if (parsed >= 0)
+        return parsed;
     PatternNode* pattern = CompileOrSay(o.Pattern, o.Porcelain);
     if (!pattern)
         return 2;

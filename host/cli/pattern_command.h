@@ -1,5 +1,5 @@
 // What the match and expand commands of stringslist share: reading subject
-// lines, compiling the pattern with a clear message, and the option loop.
+// lines from their inputs, which are opened and closed with a clear message.
 #ifndef STRINGSLIST_HOST_CLI_PATTERN_COMMAND_H
 #define STRINGSLIST_HOST_CLI_PATTERN_COMMAND_H
 
@@ -7,8 +7,12 @@
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <unistd.h>
+#ifdef _WIN32
+#include <windows.h>
+#endif
 
-#include "pattern/pattern.h"
+#include "host/cli/pattern_check.h"
 
 // Reads LF-separated lines (the LF not part of the line); a final LF adds no line.
 class LineReader {
@@ -40,27 +44,6 @@ private:
     size_t At = 0, Size = 0;
 };
 
-// Compiles the pattern; when it does not compile, says so on standard error:
-// `error` alone for machines, else where the compiler stopped reading.
-inline PatternNode* CompileOrSay(const char* text, bool porcelain)
-{
-    int stopped = 0;
-    PatternNode* pattern = CompilePatternReporting(text, &stopped);
-    if (pattern)
-        return pattern;
-    if (porcelain) {
-        std::fprintf(stderr, "error\n");
-    } else {
-        int length = static_cast<int>(std::strlen(text));
-        std::fprintf(stderr, "stringslist: the pattern does not compile; the compiler stopped reading %s\n",
-                     !length ? "at once: the pattern is empty"
-                     : stopped >= length ? "at its end" : "here:");
-        if (length)
-            std::fprintf(stderr, "  %s\n  %*s^\n", text, stopped > 0 ? stopped - 1 : 0, "");
-    }
-    return nullptr;
-}
-
 // Opens FILE, or standard input for "-"; says why not on standard error.
 inline FILE* OpenInput(const char* name)
 {
@@ -70,6 +53,37 @@ inline FILE* OpenInput(const char* name)
     if (!file)
         std::fprintf(stderr, "stringslist: cannot read %s: %s\n", name, std::strerror(errno));
     return file;
+}
+
+// Closes an input of OpenInput; false, said on standard error, when reading
+// it failed (a folder, a device error): its lines were not all searched.
+inline bool CloseInput(FILE* input, const char* name)
+{
+    bool failed = std::ferror(input) != 0;
+    int error = errno;
+    if (input != stdin)
+        std::fclose(input);
+    if (failed)
+        std::fprintf(stderr, "stringslist: cannot read %s: %s\n", !std::strcmp(name, "-") ? "standard input" : name,
+                     std::strerror(error ? error : EIO));
+    return !failed;
+}
+
+// Whether standard output is a terminal that shows colour escapes. A Windows
+// console shows them only once asked to; one that cannot be asked gets none.
+inline bool StandardOutputShowsColour()
+{
+    if (!isatty(STDOUT_FILENO))
+        return false;
+#ifdef _WIN32
+    HANDLE console = GetStdHandle(STD_OUTPUT_HANDLE);
+    DWORD mode = 0;
+    return GetConsoleMode(console, &mode) &&
+           ((mode & ENABLE_VIRTUAL_TERMINAL_PROCESSING) ||
+            SetConsoleMode(console, mode | ENABLE_VIRTUAL_TERMINAL_PROCESSING));
+#else
+    return true;
+#endif
 }
 
 // The line as a search subject: a CR before the LF is no part of it.

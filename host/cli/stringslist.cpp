@@ -1,7 +1,11 @@
 // stringslist: a host for the plug-in and a tool for people who write file types.
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
+#include <exception>
+#include <filesystem>
+#include <new>
 #include <string>
 #include <unistd.h>
 
@@ -12,6 +16,7 @@
 #endif
 
 #include "host/cli/commands.h"
+#include "host/cli/options.h"
 #include "host/common/plugin_library.h"
 #include "settings/store_layout.h"
 
@@ -32,34 +37,44 @@ struct Command {
 int RunHelpCommand(const ProgramOptions&, int, char**);
 
 const Command Commands[] = {
-    {"info", RunInfoCommand, "info                      what the plug-in declares to a host"},
-    {"match", RunMatchCommand, "match [-i] PATTERN [FILE...]   lines that the pattern matches"},
+    {"info", RunInfoCommand, "info                        what the plug-in declares to a host"},
+    {"match", RunMatchCommand, "match [-i] PATTERN [FILE...]   the lines that the pattern matches"},
     {"expand", RunExpandCommand, "expand PATTERN TEMPLATE [FILE...]   a template expanded on matching lines"},
-    {"list", RunListCommand,
-     "list [--porcelain] [--cursor N] [--height H] [--choose K] [--root KEY] FILE   the strings list of a file"},
-    {"types", RunTypesCommand, "types list|export|import|set|delete   the file types (stringslist types --help)"},
+    {"list", RunListCommand, "list [OPTIONS] FILE         the strings list of a file"},
+    {"types", RunTypesCommand, "types list|export|import|set|delete   the file types"},
 #ifndef _WIN32
-    {"edit", RunEditCommand, "edit FILE                 the file in a terminal editor with the plug-in"},
+    {"edit", RunEditCommand, "edit FILE                   the file in a terminal editor with the plug-in"},
 #endif
-    {"help", RunHelpCommand, "help                      this text"},
+    {"help", RunHelpCommand, "help                        this text; COMMAND --help: a command's own"},
 };
 
-void PrintUsage(FILE* out)
+// The program's own table: the options before the command.
+const CommandSpec& ProgramSpec()
 {
-    std::fprintf(out, "usage: stringslist [--plugin PATH] COMMAND [ARGS]\n"
+    static const std::string commands = [] {
+        std::string text = "commands:\n";
+        for (const Command& c : Commands)
+            text += "  " + std::string(c.Usage) + "\n";
+        return text + "\nKEY: the key below HKEY_CURRENT_USER where the host keeps plug-in settings (default: " +
+               ProgramRegistryRoot + ")";
+    }();
+    static const CommandSpec spec = {
+        "",
+        "[--plugin PATH] COMMAND [ARGS]\n"
 #ifndef _WIN32
-                      "       stringslist FILE          (same as: stringslist edit FILE)\n"
+        "FILE          (same as: stringslist edit FILE)\n"
 #endif
-                      "       stringslist --version\n\ncommands:\n");
-    for (const Command& c : Commands)
-        std::fprintf(out, "  %s\n", c.Usage);
-    std::fprintf(out, "\nKEY: the key below HKEY_CURRENT_USER where the host keeps plug-in settings "
-                      "(default: %s)\n", ProgramRegistryRoot);
+        "--version",
+        commands.c_str(),
+        {{"--plugin", "PATH", "the plug-in library to load, instead of the one beside the program"},
+         {"--version", nullptr, "the program's version"}},
+        "COMMAND", 0, -1, true};
+    return spec;
 }
 
 int RunHelpCommand(const ProgramOptions&, int, char**)
 {
-    PrintUsage(stdout);
+    PrintHelp(ProgramSpec());
     return 0;
 }
 
@@ -83,6 +98,12 @@ int RunLoneArgument(const ProgramOptions& options, char* arg)
 
 }  // namespace
 
+int Fail(const std::string& message)
+{
+    std::fprintf(stderr, "stringslist: %s\n", message.c_str());
+    return 1;
+}
+
 std::string ProgramDirectory()
 {
     char path[4096];
@@ -102,6 +123,11 @@ std::string ProgramDirectory()
     return slash ? std::string(path, slash) : ".";
 }
 
+std::string JoinPath(const std::string& folder, const std::string& relative)
+{
+    return (std::filesystem::path(folder) / relative).lexically_normal().make_preferred().string();
+}
+
 bool LoadPlugin(const ProgramOptions& options, PluginLibrary& library)
 {
     std::string error;
@@ -113,8 +139,8 @@ bool LoadPlugin(const ProgramOptions& options, PluginLibrary& library)
     }
     // Beside the program, in an installation's lib/stringslist/, or in the build tree's lib/.
     std::string dir = ProgramDirectory();
-    for (const std::string& path : {dir + "/" + PluginFileName, dir + "/../lib/stringslist/" + PluginFileName,
-                                    dir + "/../lib/" + PluginFileName}) {
+    for (const char* relative : {"", "../lib/stringslist/", "../lib/"}) {
+        std::string path = JoinPath(dir, relative + std::string(PluginFileName));
         if (access(path.c_str(), F_OK) == 0) {
             if (library.Load(path, error))
                 return true;
@@ -127,33 +153,27 @@ bool LoadPlugin(const ProgramOptions& options, PluginLibrary& library)
     return false;
 }
 
-int main(int argc, char** argv)
+namespace {
+
+int RunProgram(int argc, char** argv)
 {
-#ifdef _WIN32
-    // Output is the same bytes as elsewhere: no CR added before each LF.
-    _setmode(_fileno(stdout), _O_BINARY);
-#endif
     ProgramOptions options;
-    int i = 1;
-    for (; i < argc && argv[i][0] == '-'; i++) {
-        if (!std::strcmp(argv[i], "--plugin") && i + 1 < argc) {
-            options.PluginPath = argv[++i];
-        } else if (!std::strcmp(argv[i], "--help") || !std::strcmp(argv[i], "-h")) {
-            PrintUsage(stdout);
-            return 0;
-        } else if (!std::strcmp(argv[i], "--version")) {
-            std::printf("stringslist %s\n", STRINGSLIST_VERSION);
-            return 0;
-        } else {
-            std::fprintf(stderr, "stringslist: unknown option %s\n", argv[i]);
-            PrintUsage(stderr);
-            return 2;
-        }
+    int first = 1;  // the command's name: the program's options stand before it
+    while (first < argc && argv[first][0] == '-' && argv[first][1])
+        first += !std::strcmp(argv[first], "--plugin") && first + 1 < argc ? 2 : 1;
+    Arguments args;
+    int status = ParseArguments(ProgramSpec(), std::min(first + 1, argc) - 1, argv + 1, args);
+    if (args.Has("--version") && status < 0) {
+        std::printf("stringslist %s\n", STRINGSLIST_VERSION);
+        return 0;
     }
-    if (i == argc) {
-        PrintUsage(stderr);
-        return 2;
-    }
+    if (status < 0 && args.Operands.empty())
+        status = UsageError(ProgramSpec(), "stringslist needs a COMMAND (stringslist help lists them)");
+    if (status >= 0)
+        return status;
+    if (const std::string* path = args.Value("--plugin"))
+        options.PluginPath = *path;
+    int i = first;
     for (const Command& c : Commands)
         if (!std::strcmp(argv[i], c.Name))
             return c.Run(options, argc - i - 1, argv + i + 1);
@@ -166,7 +186,41 @@ int main(int argc, char** argv)
 #endif
     if (i == argc - 1)
         return RunLoneArgument(options, argv[i]);
-    std::fprintf(stderr, "stringslist: unknown command %s\n", argv[i]);
-    PrintUsage(stderr);
-    return 2;
+    return UsageError(ProgramSpec(), std::string("unknown command ") + argv[i]);
+}
+
+// Output is buffered: a write that failed (a full disk, /dev/full) is known
+// for certain only when the buffer is flushed and the stream closed.
+int FinishOutput(int status)
+{
+    bool failed = std::fflush(stdout) != 0 || std::ferror(stdout);
+    int error = errno;
+    if (std::fclose(stdout) != 0 && !failed)
+        failed = true, error = errno;
+    if (!failed)
+        return status;
+    std::fprintf(stderr, "stringslist: cannot write to standard output: %s\n",
+                 std::strerror(error ? error : EIO));
+    return 1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv)
+{
+#ifdef _WIN32
+    // Output is the same bytes as elsewhere: no CR added before each LF.
+    _setmode(_fileno(stdout), _O_BINARY);
+#endif
+    // No exception ends the program unexplained: whatever could not be done is
+    // said, and nothing was written to the store (a change is written last).
+    int status;
+    try {
+        status = RunProgram(argc, argv);
+    } catch (const std::bad_alloc&) {
+        status = Fail("out of memory");
+    } catch (const std::exception& e) {
+        status = Fail(e.what());
+    }
+    return FinishOutput(status);
 }

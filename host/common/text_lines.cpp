@@ -4,35 +4,11 @@
 
 #include <cerrno>
 #include <cstring>
-#include <fstream>
 #include <stdexcept>
 
-namespace {
+#include "platform/file_bytes.h"
 
-// The whole file in bytes; false on a read error. A first piece is read
-// before the size is trusted (a folder claims to be huge and then fails);
-// after it the rest comes in one read, so the block is never copied.
-bool ReadBytes(std::ifstream& in, std::string& bytes)
-{
-    std::streamoff size = in.seekg(0, std::ios::end) ? std::streamoff(in.tellg()) : -1;
-    in.clear();
-    in.seekg(0);
-    in.clear();
-    bytes.resize(64 * 1024);
-    size_t used = 0;
-    for (;;) {
-        in.read(&bytes[used], static_cast<std::streamsize>(bytes.size() - used));
-        used += static_cast<size_t>(in.gcount());
-        if (!in)
-            break;
-        // One byte beyond the size, so that the read meets the end; a pipe, or a file that grew, doubles.
-        bool sized = size >= 0 && static_cast<unsigned long long>(size) < bytes.max_size() &&
-                     used < static_cast<size_t>(size) + 1;
-        bytes.resize(sized ? static_cast<size_t>(size) + 1 : bytes.size() * 2);
-    }
-    bytes.resize(used);
-    return !in.bad() && in.eof();
-}
+namespace {
 
 size_t CountLineFeeds(const std::string& bytes)
 {
@@ -73,18 +49,17 @@ void TextLines::push_back(std::string_view line)
 
 bool TextLines::Read(const std::string& path, std::string& error)
 {
-    Bytes.clear();
     Starts.assign(1, 0);
-    std::ifstream in(path, std::ios::binary);
-    try {
-        if (in && ReadBytes(in, Bytes)) {
+    int failure = ReadFileBytes(path, Bytes);
+    if (!failure) {
+        try {
             Index();
             return true;
+        } catch (const std::exception&) {  // no room for the line starts
+            failure = ENOMEM;
         }
-    } catch (const std::exception&) {  // no room for the block or its line starts
-        errno = ENOMEM;
     }
-    error = "cannot read " + path + ": " + std::strerror(errno);
+    error = "cannot read " + path + ": " + std::strerror(failure);
     std::string().swap(Bytes);
     std::vector<size_t>{0}.swap(Starts);
     return false;

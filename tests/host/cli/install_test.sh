@@ -23,7 +23,7 @@ cd "$dir/away" || exit 1
 export XDG_CONFIG_HOME=$dir/config
 program=$dest/usr/bin/stringslist
 "$program" types import --shipped > out 2> err || { fail "types import --shipped failed"; cat out err; }
-grep -qF "from $dest/usr/bin/../share/stringslist/filetypes into" out ||
+grep -qF "from $dest/usr/share/stringslist/filetypes into" out ||
     { fail "the shipped types did not come from the installation"; cat out; }
 printf '#include <stdio.h>\n\nstruct point {\n    int x, y;\n};\n\nint main(void)\n{\n    return 0;\n}\n' > main.c
 "$program" list --porcelain main.c > out 2> err || { fail "list failed"; cat err; }

@@ -41,6 +41,13 @@ run 0 list --porcelain a.c
 contains out "No functions were found."
 contains err "there are no file types in $XDG_CONFIG_HOME/stringslist/registry.reg"
 contains err "stringslist types import --shipped"
+# A root that is not there is said, and nothing is created; one that is there
+# but empty gets the advice, naming that root.
+run 1 list --root 'Software\Host\Plugins' a.c
+contains err 'there is no key HKEY_CURRENT_USER\Software\Host\Plugins in'
+grep -qF 'Host' "$XDG_CONFIG_HOME/stringslist/registry.reg" 2>/dev/null && fail "list created keys of a missing root"
+run 0 types set --root 'Software\Host\Plugins' T
+run 0 types delete --root 'Software\Host\Plugins' T
 run 0 list --root 'HKEY_CURRENT_USER\Software\Host\Plugins' a.c
 contains err 'under HKEY_CURRENT_USER\Software\Host\Plugins. Import the shipped ones with: stringslist types import --root "Software\Host\Plugins" --shipped'
 
@@ -60,5 +67,45 @@ run 0 list a.py
 run 0 list a.c
 contains out "int main(void)"
 [ -s err ] && fail "a mask stored as an expandable text got a reason: $(cat err)"
+
+# Every command answers --help, an unknown option, a missing value and a
+# missing operand the same way: help on standard output and 0; what is wrong
+# and the usage on standard error and 2.
+while IFS='|' read -r status text args; do
+    [ -n "$args" ] || continue
+    eval "run $status $args"
+    if [ "$status" = 0 ]; then
+        contains out "$text"
+    else
+        contains err "$text"
+        contains err "usage: stringslist"
+    fi
+done <<'EOF'
+0|usage: stringslist list [--porcelain]|list --help
+0|--cursor N|list --cursor 1 --help a.c
+0|usage: stringslist match [-i] PATTERN|match --help
+0|usage: stringslist expand PATTERN TEMPLATE|expand --help
+0|usage: stringslist info|info --help
+0|usage: stringslist types list|types --help
+0|--mask M|types set --help
+0|--shipped|types import -h
+0|usage: stringslist [--plugin PATH] COMMAND|--help
+2|list has no option --bogus|list --bogus ok.c
+2|--cursor needs a value: --cursor N|list --cursor
+2|list needs a FILE|list --porcelain
+2|list takes one FILE; "b.c" is one too many|list a.c b.c
+2|--cursor needs a number of 0 or more, not "x"|list --cursor x a.c
+2|match has no option --bogus|match --bogus x
+2|--mode needs a value|match --porcelain --mode
+2|expand needs a PATTERN and a TEMPLATE|expand x
+2|info takes no arguments|info x
+2|types has no option --bogus|types --bogus list
+2|types has no subcommand frob|types frob
+2|--root needs a value|types list --root
+2|types delete takes one NAME|types delete a b
+2|--plugin needs a value|--plugin
+EOF
+run 1 list --bogus
+contains err "--bogus: no such file, nor an option of list"
 
 finish "all message checks passed"

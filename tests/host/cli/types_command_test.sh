@@ -51,6 +51,7 @@ contains err "no file type named Nothing"
 run 0 export saved.reg
 run 0 export
 cmp -s out saved.reg || fail "export to standard output differs from export to a file"
+[ "$(grep -c $'\r$' out)" = "$(wc -l < out)" ] || fail "the export is not CRLF throughout"
 contains saved.reg '[HKEY_CURRENT_USER\Software\stringslist\RegExp\FileTypes\C]'
 run 0 delete c
 run 0 delete MAKE
@@ -123,6 +124,41 @@ run 0 list
 contains out 'FileMask  \.f'
 contains out 'Flags     3 (select from cursor, sort items)'
 contains out 'RX        (read as empty by the plug-in'
+
+# --- a mask or pattern that does not compile: refused with the place, stored with --force,
+# marked by list, said by list on a file of that type
+cp "$store" before
+run 2 set Bad --mask '\.bad$' --rx '[abc'
+contains err "--rx does not compile; the compiler stopped reading at its end"
+contains err "  [abc"
+cmp -s "$store" before || fail "a refused set changed the store"
+run 0 set Bad --mask '\.bad$' --rx '[abc' --force
+run 0 list
+contains out 'RX        [abc   (does not compile'
+echo x > f.bad
+expect 0 "$program" list f.bad
+contains err "the RX of the file type Bad does not compile"
+run 0 export broken.reg
+run 0 delete Bad
+cp "$store" before
+run 1 import broken.reg
+contains err "broken.reg: RX of Bad does not compile"
+cmp -s "$store" before || fail "a refused import changed the store"
+run 0 import --force broken.reg
+run 0 delete Bad
+
+# --- the shipped types again: the missing ones added, the changed ones kept unless --replace
+run 0 import --shipped
+run 0 set C --flags 3
+run 0 delete Makefile
+run 0 import --shipped
+contains out "Imported 1 file type from"
+contains out ": Makefile"
+contains out "Kept 1 that differ from the shipped ones, as changed by you: C"
+c_flags() { "$program" types list | sed -n '/^C$/,/^$/s/^    Flags *//p'; }
+[ "$(c_flags)" = "3 (select from cursor, sort items)" ] || fail "import --shipped replaced the changed C"
+run 0 import --shipped --replace
+[ "$(c_flags)" = "3 (select from cursor, sort items)" ] && fail "--replace kept the changed C"
 
 # --- bad .reg files: file, line and what was expected; the store untouched
 cp "$store" before
