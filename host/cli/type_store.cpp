@@ -8,6 +8,7 @@
 #include "base/printable.h"
 #include "host/cli/options.h"
 #include "host/cli/pattern_check.h"
+#include "settings/file_type_lookup.h"
 #include "settings/store_layout.h"
 
 const OptionSpec RootOption = {"--root", "KEY",
@@ -197,15 +198,13 @@ std::vector<const char*> BrokenPatterns(const RegFileKey& type)
 
 const RegFileKey* TypeForFile(const RegFileDocument& tree, const std::string& root, const std::string& fileName)
 {
-    for (const RegFileKey* type : TypeKeys(tree, root)) {
-        if (type->Path.back().size() >= TYPE_NAME_SIZE)
-            continue;
-        PatternNode* mask = CompilePattern(TypeText(*type, FileMaskValue).c_str());
-        int32_t registers[REGISTER_COUNT];
-        bool found = mask && SearchLine(mask, fileName.c_str(), int(fileName.size()), fileName.c_str(), registers, 1);
-        FreePattern(mask);
-        if (found)
+    // The plug-in's own rule, asked only of a table that is there, which it then leaves as it is.
+    std::vector<const RegFileKey*> types = TypeKeys(tree, root);
+    std::string name;
+    if (types.empty() || !FindFileTypeName(root.c_str(), fileName.c_str(), name))
+        return nullptr;
+    for (const RegFileKey* type : types)
+        if (SameRegName(type->Path.back(), name))
             return type;
-    }
     return nullptr;
 }

@@ -71,9 +71,8 @@ bool TextTooLong(const std::string& bytes);
 // type: up to its first NUL, empty when missing or too long.
 std::string TypeText(const RegFileKey& key, const char* name);
 
-// The type the plug-in picks for a file: the first one whose mask, as the
-// plug-in reads it, is found in the file name (names of 64 characters or more
-// skipped); null when none is.
+// The type the plug-in picks for a file, by its own rule
+// (settings/file_type_lookup.h); null when none is.
 const RegFileKey* TypeForFile(const RegFileDocument& tree, const std::string& root, const std::string& fileName);
 
 // The values of a type that the plug-in compiles as patterns (the mask, the
