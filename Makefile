@@ -119,7 +119,7 @@ goldens: native
 # The program, the plug-in, the shipped types and the manual page under
 # $(DESTDIR)$(PREFIX); the program finds the rest from where it is. uninstall removes them again.
 install: $(NATIVE)/CMakeCache.txt
-	@cmake --build $(NATIVE) --target stringslist_program plugin -j $(JOBS)
+	@cmake --build $(NATIVE) --target stringslist_program -j $(JOBS)
 	@scripts/install $(NATIVE) "$(DESTDIR)" "$(PREFIX)"
 uninstall:
 	@scripts/install --uninstall "$(DESTDIR)" "$(PREFIX)"
