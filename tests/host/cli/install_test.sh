@@ -15,7 +15,7 @@ unset MAKEFLAGS MFLAGS MAKELEVEL
 make -C "$source" install NATIVE="$tree" DESTDIR="$dest" PREFIX=/usr > "$dir/install.log" 2>&1 ||
     { fail "make install failed"; cat "$dir/install.log"; }
 for f in bin/stringslist lib/stringslist/libstringslist.so share/man/man1/stringslist.1 \
-         share/stringslist/filetypes/c.reg; do
+         share/stringslist/filetypes/c.reg share/doc/stringslist/patterns.md share/doc/stringslist/LICENSE; do
     [ -f "$dest/usr/$f" ] || fail "not installed: /usr/$f"
 done
 
