@@ -236,7 +236,8 @@ bool ScanLogicalLines(Scan& scan, const PatternNode* pattern)
 bool NamesPreviousLine(const char* templ)
 {
     bool named = false;
-    WalkTemplate(templ, [](const char*, size_t) {}, [&](int keyword) { named |= keyword == KEYWORD_PREVIOUS; });
+    WalkTemplate(
+        templ, [](const char*, size_t) {}, [&](int keyword) { named |= keyword == KEYWORD_PREVIOUS; });
     return named;
 }
 

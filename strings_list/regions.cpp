@@ -126,7 +126,8 @@ int SkipBlock(const RegionSyntax::Block& block, RegionState& state, const char* 
             i = end;
         } else {
             int end = i + 1;  // the run up to where the closer or a nested opener may begin
-            while (end < length && line[end] != block.Close.Text[0] && !(block.Nests && line[end] == block.Open.Text[0]))
+            char close = block.Close.Text[0], open = block.Nests ? block.Open.Text[0] : close;
+            while (end < length && line[end] != close && line[end] != open)
                 end++;
             out.Blank(i, end);
             i = end;
