@@ -11,6 +11,7 @@
 
 #include "pattern/char_class.h"
 #include "pattern/pattern_node.h"
+#include "pattern/required_strings.h"
 
 namespace {
 
@@ -94,26 +95,6 @@ void FillStep(Builder& b, const PatternNode* node, Step& step)
         step.op = (node->flags & GreedyFlag) ? OpGreedy : OpLazy;
         step.other = b.IndexOf(node->other);
         step.slot = b.program.choiceCount++;
-    }
-}
-
-// The steps a way goes on to from `step` (past its character, for one that
-// consumes): their count, in to[0..1].
-int Successors(const Step& step, int32_t* to)
-{
-    switch (step.op) {
-    case OpAccept: case OpFail:
-        return 0;
-    case OpJump: case OpEntry:
-        to[0] = step.other;
-        return 1;
-    case OpLoopBack: case OpGreedy: case OpLazy: case OpClassLoop: case OpLazyClassLoop:
-        to[0] = step.other;
-        to[1] = step.op == OpLoopBack ? step.exit : step.next;
-        return 2;
-    default:
-        to[0] = step.next;
-        return 1;
     }
 }
 
@@ -213,52 +194,9 @@ void MarkEntryStates(Builder& b)
     }
 }
 
-// The choice of an empty-able repetition; its operand lies between it and its Join (`other`).
-bool IsRepetitionChoice(const Step& step)
-{
-    return (step.op == OpGreedy || step.op == OpLazy) && step.value >= 0;
-}
-
-// Whether a step of one of the kinds `ops` lies between steps `from` and `to`.
-bool Holds(const Program& p, int32_t from, int32_t to, std::initializer_list<uint8_t> ops)
-{
-    for (int32_t i = from; i < to; i++)
-        if (std::find(ops.begin(), ops.end(), p.steps[i].op) != ops.end())
-            return true;
-    return false;
-}
-
 bool HoldsCaseSwitch(const Program& p, int32_t from, int32_t to)
 {
-    return Holds(p, from, to, {OpCaseSensitive, OpIgnoreCase});
-}
-
-// Whether every way from step `from` meets a case switch before a literal,
-// before the match ends and, for the operand of `repetition` (steps `first`
-// to `last`), before the pass ends: then the ways from there walk the same
-// whatever the mode they begin in.
-bool SwitchesFirst(const Program& p, int32_t from, int32_t first, int32_t last, int32_t repetition)
-{
-    std::vector<uint8_t> seen(p.steps.size(), 0);
-    std::vector<int32_t> todo{from};
-    while (!todo.empty()) {
-        int32_t i = todo.back();
-        todo.pop_back();
-        if (i < first || i > last)
-            return false;  // the pass ends, or the way leaves the operand
-        if (seen[i])
-            continue;
-        seen[i] = 1;
-        const Step& step = p.steps[i];
-        if (step.op == OpCaseSensitive || step.op == OpIgnoreCase)
-            continue;
-        if (step.op == OpLiteral || step.op == OpAccept || (step.op == OpLoopBack && step.value == repetition))
-            return false;
-        int32_t to[2];
-        for (int k = Successors(step, to); k-- > 0;)
-            todo.push_back(to[k]);
-    }
-    return true;
+    return HoldsOp(p, from, to, {OpCaseSensitive, OpIgnoreCase});
 }
 
 // The mode in which every way through the operand of the repetition at
@@ -343,7 +281,7 @@ void FindOperandBytes(Program& p)
         if (!IsRepetitionChoice(choice))
             continue;
         int32_t from = static_cast<int32_t>(c) + 1;
-        p.operandPlain[choice.value] = !Holds(p, from, choice.other, {OpCapture, OpCaseSensitive, OpIgnoreCase});
+        p.operandPlain[choice.value] = !HoldsOp(p, from, choice.other, {OpCapture, OpCaseSensitive, OpIgnoreCase});
         uint8_t* bytes = &p.operandBytes[static_cast<size_t>(choice.value) * 32];
         for (int32_t i = from; i < choice.other && p.operandPlain[choice.value]; i++) {
             const Step& step = p.steps[i];
@@ -354,92 +292,6 @@ void FindOperandBytes(Program& p)
                 for (uint8_t b : {UpperCase(step.data[0]), LowerCase(step.data[0]), step.data[0]})
                     bytes[b >> 3] |= static_cast<uint8_t>(1 << (b & 7));
         }
-    }
-}
-
-// The mode in which the first way of a pass of the repetition at choice `c`
-// comes back to its loop-back without consuming or testing anything (first
-// branches of choices, a lazy loop's first way taking nothing, the exits of
-// repetitions begun on the way): 0 or 1 when a switch sets it on the way,
-// KeepsMode when none does, NotEmpty when that way consumes or tests; then
-// *consumer is the step that consumes, if no switch or test comes first.
-uint8_t FirstWayMode(const Program& p, int32_t c, int32_t* consumer)
-{
-    const Step& choice = p.steps[c];
-    uint8_t mode = KeepsMode;
-    int32_t i = choice.next;
-    *consumer = -1;
-    for (size_t hops = 0; hops < p.steps.size(); hops++) {
-        const Step& step = p.steps[i];
-        switch (step.op) {
-        case OpLoopBack:
-            if (step.value == choice.value)
-                return mode;
-            i = step.exit;
-            continue;
-        case OpCaseSensitive: case OpIgnoreCase:
-            mode = step.op == OpCaseSensitive ? 1 : 0;
-            i = step.next;
-            continue;
-        case OpNext: case OpJoinRep: case OpGreedy: i = step.next; continue;
-        case OpJump: case OpEntry: case OpLazy: case OpLazyClassLoop: i = step.other; continue;
-        case OpClass: case OpLiteral: case OpClassLoop:
-            *consumer = mode == KeepsMode ? i : -1;
-            return NotEmpty;
-        default: return NotEmpty;
-        }
-    }
-    return NotEmpty;
-}
-
-void FindLeavingFirst(Program& p)
-{
-    p.leavesFirst.assign(p.repetitionCount, NotEmpty);
-    p.exitSwitchesFirst.assign(p.repetitionCount, 0);
-    p.firstConsumer.assign(p.repetitionCount, -1);
-    p.dependsIndex.assign(p.repetitionCount, -1);
-    int32_t last = static_cast<int32_t>(p.steps.size()) - 1;
-    for (size_t c = 0; c < p.steps.size(); c++) {
-        const Step& choice = p.steps[c];
-        int32_t at = static_cast<int32_t>(c);
-        if (IsRepetitionChoice(choice) && choice.op == OpGreedy) {
-            uint8_t mode = FirstWayMode(p, at, &p.firstConsumer[choice.value]);
-            // Where the way on from the Join meets a switch first, the mode a pass comes back in is of no account.
-            bool blind = SwitchesFirst(p, p.steps[choice.other].next, 0, last, -1);
-            p.exitSwitchesFirst[choice.value] = blind;
-            p.leavesFirst[choice.value] = mode == NotEmpty ? uint8_t(DependsOnPlace) : blind ? uint8_t(KeepsMode) : mode;
-            if (mode == NotEmpty)
-                p.dependsIndex[choice.value] = p.dependsCount++;
-            p.leavesFirstWrites = p.leavesFirstWrites || (mode == NotEmpty && Holds(p, at + 1, choice.other, {OpCapture}));
-        }
-    }
-    p.operandRegisters.assign(static_cast<size_t>(p.repetitionCount) * 2, 0);
-    for (size_t c = 0; c < p.steps.size() && p.leavesFirstWrites; c++) {
-        const Step& choice = p.steps[c];
-        if (!IsRepetitionChoice(choice))
-            continue;
-        for (int32_t i = static_cast<int32_t>(c) + 1; i < choice.other; i++)
-            if (p.steps[i].op == OpCapture)
-                p.operandRegisters[choice.value * 2 + p.steps[i].value / 64] |= uint64_t(1) << (p.steps[i].value % 64);
-    }
-    // Each such repetition's own: those inside its operand with no other of them between.
-    std::vector<std::vector<int32_t>> inner(p.repetitionCount);
-    std::vector<int32_t> open;  // choices of the enclosing ones, outermost first
-    for (int32_t c = 0; c < static_cast<int32_t>(p.steps.size()); c++) {
-        const Step& choice = p.steps[c];
-        if (!IsRepetitionChoice(choice) || p.leavesFirst[choice.value] != DependsOnPlace)
-            continue;
-        while (!open.empty() && p.steps[open.back()].other <= c)
-            open.pop_back();
-        if (!open.empty())
-            inner[p.steps[open.back()].value].push_back(c);
-        open.push_back(c);
-    }
-    p.innerStart.assign(1, 0);
-    p.inner.clear();
-    for (const std::vector<int32_t>& list : inner) {
-        p.inner.insert(p.inner.end(), list.begin(), list.end());
-        p.innerStart.push_back(static_cast<int32_t>(p.inner.size()));
     }
 }
 
@@ -509,94 +361,6 @@ void FindFirstBytes(Program& p)
         p.onlyFirstByte = -1;
 }
 
-// Literal steps that every way from a step to Accept passes one of, or
-// `none` when some way passes no literal (or too many would be needed).
-struct Cover {
-    bool none = false;
-    std::vector<int32_t> literals;  // sorted
-};
-
-const size_t MostRequired = 4;
-
-bool Merge(Cover& into, const Cover& from)
-{
-    if (into.none)
-        return false;
-    if (from.none) {
-        into.none = true;
-        into.literals.clear();
-        return true;
-    }
-    bool changed = false;
-    for (int32_t l : from.literals) {
-        auto at = std::lower_bound(into.literals.begin(), into.literals.end(), l);
-        if (at == into.literals.end() || *at != l)
-            into.literals.insert(at, l), changed = true;
-    }
-    if (into.literals.size() > MostRequired)
-        into.none = true, into.literals.clear();
-    return changed;
-}
-
-// The string a literal step begins: it and the literal steps that follow it at once.
-std::string LiteralRun(const Program& p, int32_t i)
-{
-    std::string run;
-    for (size_t hops = 0; p.steps[i].op == OpLiteral && hops < p.steps.size(); hops++) {
-        run.append(reinterpret_cast<const char*>(p.steps[i].data), p.steps[i].length);
-        i = p.steps[i].next;
-    }
-    return run;
-}
-
-// Finds strings one of which every match contains: the runs that begin at a
-// set of literal steps that every way from the first step to Accept passes.
-// Found on the links as the walk follows them, every test assumed to pass.
-void FindRequiredStrings(Program& p)
-{
-    size_t n = p.steps.size();
-    std::vector<Cover> cover(n);
-    for (size_t i = 0; i < n; i++) {
-        if (p.steps[i].op == OpLiteral)
-            cover[i].literals.push_back(static_cast<int32_t>(i));
-        if (p.steps[i].op == OpAccept)
-            cover[i].none = true;
-        p.switchesToExact = p.switchesToExact || p.steps[i].op == OpCaseSensitive;
-        p.switchesToFolded = p.switchesToFolded || p.steps[i].op == OpIgnoreCase;
-        p.captures = p.captures || p.steps[i].op == OpCapture;
-    }
-    for (bool changed = true; changed;) {
-        changed = false;
-        for (size_t i = n; i-- > 0;) {
-            const Step& step = p.steps[i];
-            switch (step.op) {
-            case OpLiteral: case OpAccept: case OpFail: continue;
-            case OpJump: case OpEntry: case OpClassLoop: case OpLazyClassLoop:
-                changed |= Merge(cover[i], cover[step.other]);
-                continue;
-            case OpLoopBack:
-                changed |= Merge(cover[i], cover[step.other]);
-                changed |= Merge(cover[i], cover[step.exit]);
-                continue;
-            case OpGreedy: case OpLazy:
-                changed |= Merge(cover[i], cover[step.other]);
-                changed |= Merge(cover[i], cover[step.next]);
-                continue;
-            default:
-                changed |= Merge(cover[i], cover[step.next]);
-            }
-        }
-    }
-    p.required.clear();
-    if (cover[0].none)
-        return;
-    for (int32_t l : cover[0].literals) {
-        std::string run = LiteralRun(p, l);
-        if (std::find(p.required.begin(), p.required.end(), run) == p.required.end())
-            p.required.push_back(run);
-    }
-}
-
 }  // namespace
 
 void BuildProgram(const PatternNode* first, Program& program, bool shortcuts)
@@ -627,6 +391,43 @@ void BuildProgram(const PatternNode* first, Program& program, bool shortcuts)
     FindLeavingFirst(program);
     FindFirstBytes(program);
     ShortenLinks(program);
+    for (const Step& step : program.steps) {
+        program.switchesToExact = program.switchesToExact || step.op == OpCaseSensitive;
+        program.switchesToFolded = program.switchesToFolded || step.op == OpIgnoreCase;
+        program.captures = program.captures || step.op == OpCapture;
+    }
     FindRequiredStrings(program);
     program.anchored = first && NodeWord(first) == LineStart;
+}
+
+bool HoldsOp(const Program& p, int32_t from, int32_t to, std::initializer_list<uint8_t> ops)
+{
+    for (int32_t i = from; i < to; i++)
+        if (std::find(ops.begin(), ops.end(), p.steps[i].op) != ops.end())
+            return true;
+    return false;
+}
+
+bool SwitchesFirst(const Program& p, int32_t from, int32_t first, int32_t last, int32_t repetition)
+{
+    std::vector<uint8_t> seen(p.steps.size(), 0);
+    std::vector<int32_t> todo{from};
+    while (!todo.empty()) {
+        int32_t i = todo.back();
+        todo.pop_back();
+        if (i < first || i > last)
+            return false;  // the pass ends, or the way leaves the operand
+        if (seen[i])
+            continue;
+        seen[i] = 1;
+        const Step& step = p.steps[i];
+        if (step.op == OpCaseSensitive || step.op == OpIgnoreCase)
+            continue;
+        if (step.op == OpLiteral || step.op == OpAccept || (step.op == OpLoopBack && step.value == repetition))
+            return false;
+        int32_t to[2];
+        for (int k = Successors(step, to); k-- > 0;)
+            todo.push_back(to[k]);
+    }
+    return true;
 }

@@ -1,0 +1,25 @@
+// Required strings: strings one of which every match contains, so that a line
+// holding none of them is passed without a walk. They are the runs of literals
+// that begin at a set of literal steps (at most four) that every way from the
+// first step to Accept passes.
+//
+// Invariant: a line the test rules out has no match. It holds because every
+// way to Accept passes one of the literal steps, each compares exactly (the
+// test is used only in exact mode without case switches), and anchors and
+// word tests are assumed to pass, so the set is never too small.
+// Tests: differential_test.cpp (against the reference matcher, shortcuts on and off).
+#ifndef STRINGSLIST_PATTERN_REQUIRED_STRINGS_H
+#define STRINGSLIST_PATTERN_REQUIRED_STRINGS_H
+
+#include <stdint.h>
+
+struct Program;
+
+// Fills program.required; the links must be shortened already.
+void FindRequiredStrings(Program& program);
+
+// Whether s[from, end) searched in `mode` may hold a match: it holds one of
+// the required strings, or they do not apply.
+bool HoldsRequired(const Program& program, const uint8_t* s, int32_t from, int32_t end, unsigned mode);
+
+#endif
