@@ -11,28 +11,15 @@
 
 namespace {
 
-// The links of a step that consume nothing: (target, mode the target sees; -1 the same).
+// The links of a step that consume nothing (program.h), with the mode the
+// target sees: a case switch sets it, every other link keeps it (-1).
 int Links(const Step& step, int32_t* to, int8_t* mode)
 {
-    switch (step.op) {
-    case OpJump: case OpEntry: case OpClassLoop: case OpLazyClassLoop:
-        to[0] = step.other, mode[0] = -1;
-        return 1;
-    case OpLoopBack:
-        to[0] = step.other, to[1] = step.exit, mode[0] = mode[1] = -1;
-        return 2;
-    case OpGreedy: case OpLazy:
-        to[0] = step.next, to[1] = step.other, mode[0] = mode[1] = -1;
-        return 2;
-    case OpCaseSensitive: case OpIgnoreCase:
-        to[0] = step.next, mode[0] = step.op == OpCaseSensitive ? 1 : 0;
-        return 1;
-    case OpAccept: case OpClass: case OpLiteral: case OpFail:
-        return 0;
-    default:
-        to[0] = step.next, mode[0] = -1;
-        return 1;
-    }
+    int count = FreeLinks(step, to);
+    int8_t sets = step.op == OpCaseSensitive ? 1 : step.op == OpIgnoreCase ? 0 : -1;
+    for (int k = 0; k < count; k++)
+        mode[k] = sets;
+    return count;
 }
 
 }  // namespace
