@@ -322,6 +322,10 @@ void ReleaseSequences(SequenceStack& stack)
     stack.count = 0;
 }
 
+// The characters that ParseCharacter, CloseGroup and ReadItem give a meaning:
+// every other character stands for itself.
+const char SpecialCharacters[] = "(){}*@+#?|^$<>.[\\";
+
 // Handles one character of the text; false on an error.
 bool ParseCharacter(SequenceStack& stack, const char*& position, char c)
 {
@@ -427,9 +431,15 @@ PatternNode* CompilePattern(const char* text)
     return Compile(text, &read);
 }
 
-int LastGroupCount()
+size_t EscapePatternText(const char* text, char* out)
 {
-    return GroupCounter;
+    size_t length = 0;
+    for (; *text; text++) {
+        if (strchr(SpecialCharacters, *text))
+            out[length++] = '\\';
+        out[length++] = *text;
+    }
+    return length;
 }
 
 void FreePattern(PatternNode* pattern)

@@ -3,6 +3,7 @@
 #ifndef STRINGSLIST_PATTERN_PATTERN_H
 #define STRINGSLIST_PATTERN_PATTERN_H
 
+#include <stddef.h>
 #include <stdint.h>
 
 struct PatternNode;
@@ -24,6 +25,11 @@ PatternNode* CompilePatternReporting(const char* text, int* stopped);
 // neither it nor what follows belongs to the pattern. 0 on failure.
 PatternNode* CompilePatternMeasuring(const char* text, int* length);
 void FreePattern(PatternNode* pattern);
+
+// Writes `text` to out (not NUL-terminated; room for twice its length) with
+// every character the pattern language gives a meaning escaped, so that the
+// pattern matches the text as it stands; answers how many bytes it wrote.
+size_t EscapePatternText(const char* text, char* out);
 
 // Searches subject[0, length) from `from` on; 1 and the registers filled when
 // the pattern matched. mode bit 0 set: literals compare exactly.

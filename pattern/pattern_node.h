@@ -99,9 +99,6 @@ inline bool IsRepetition(const PatternNode* node)
 // nested groups included; none for an empty sequence and for every error.
 PatternNode* ParseSequence(const char*& position);
 
-// Capturing groups opened by the last compilation.
-int LastGroupCount();
-
 // Capturing groups beyond this number have no registers: such a pattern does not compile.
 enum { MaxCaptureGroups = GROUP_COUNT - 1 };
 

@@ -71,6 +71,14 @@ std::string DescribePattern(const PatternNode* pattern)
     return text;
 }
 
+int CapturingGroups(const PatternNode* pattern)
+{
+    int groups = 0;
+    for (const PatternNode* node = pattern; node; node = node->next)
+        groups += IsGroupMarker(node) && (node->flags & CaptureFlag) && (node->flags & OpenFlag);
+    return groups;
+}
+
 std::string CheckLinks(const PatternNode* pattern)
 {
     std::map<const PatternNode*, int> place = Places(pattern);
