@@ -7,6 +7,7 @@
 
 #include "pattern/char_class.h"
 #include "pattern/program.h"
+#include "pattern/search_limit.h"
 
 namespace {
 
@@ -128,6 +129,7 @@ void LeavingFirst::Reset(const Program& program, const uint8_t* s, int32_t end, 
     steps_ = steps;
     if (!facts_->dependsCount)
         return;
+    CheckSearchTable(uint64_t(facts_->dependsCount) * (uint64_t(end) + 1) * 2, 1);
     size_t size = static_cast<size_t>(facts_->dependsCount) * (end + 1) * 2;
     if (known_.size() < size)
         known_.resize(size);

@@ -8,6 +8,7 @@
 
 #include "pattern/char_class.h"
 #include "pattern/program.h"
+#include "pattern/search_limit.h"
 
 namespace {
 
@@ -95,6 +96,7 @@ void LiveStates::Compute(const uint8_t* s, int from, int end, unsigned mode)
     from_ = from;
     modeCount_ = switches_ ? 2 : 1;
     modes_[0] = switches_ ? 0 : mode & 1;
+    CheckSearchTable(uint64_t(end - from + 1) * stride_ / 64, sizeof(uint64_t));
     size_t words = static_cast<size_t>((uint64_t(end - from + 1) * stride_) / 64);
     if (bits_.size() < words)
         bits_.resize(words);

@@ -85,6 +85,7 @@
 #include "pattern/pattern_node.h"
 #include "pattern/program.h"
 #include "pattern/required_strings.h"
+#include "pattern/search_limit.h"
 
 MatcherState Matcher;
 
@@ -122,11 +123,17 @@ public:
     void push_back(const Frame& frame)
     {
         if (top_ == frames_.size())
-            frames_.resize(frames_.empty() ? 1024 : frames_.size() * 2);
+            Grow();
         frames_[top_++] = frame;
     }
 
 private:
+    void Grow()
+    {
+        size_t size = frames_.empty() ? 1024 : frames_.size() * 2;
+        CheckSearchTable(size, sizeof(Frame));
+        frames_.resize(size);
+    }
     std::vector<Frame> frames_;
     size_t top_ = 0;
 };
@@ -690,8 +697,8 @@ const PatternNode* FirstNode(const PatternNode* node)
 
 }  // namespace
 
-int SearchLine(const PatternNode* pattern, const char* subject, int length, const char* from,
-               int32_t* registers, unsigned mode)
+int SearchLineReporting(const PatternNode* pattern, const char* subject, int length, const char* from,
+                        int32_t* registers, unsigned mode)
 {
     if (!pattern)
         return 0;
@@ -707,11 +714,17 @@ int SearchLine(const PatternNode* pattern, const char* subject, int length, cons
         Prepare(pattern);
         return Search(start);
     } catch (...) {
-        // Out of memory: report no match rather than let anything escape.
+        // Out of memory, or a table past its bound (search_limit.h): nothing escapes.
         engine.preparedFor = nullptr;
         ClearRegisters(registers);
-        return 0;
+        return -1;
     }
+}
+
+int SearchLine(const PatternNode* pattern, const char* subject, int length, const char* from,
+               int32_t* registers, unsigned mode)
+{
+    return SearchLineReporting(pattern, subject, length, from, registers, mode) == 1;
 }
 
 int MatchAt(const PatternNode* pattern, const char* position)

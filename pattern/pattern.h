@@ -32,9 +32,15 @@ void FreePattern(PatternNode* pattern);
 size_t EscapePatternText(const char* text, char* out);
 
 // Searches subject[0, length) from `from` on; 1 and the registers filled when
-// the pattern matched. mode bit 0 set: literals compare exactly.
+// the pattern matched. mode bit 0 set: literals compare exactly. 0 also when
+// the search could not be made (see SearchLineReporting).
 int SearchLine(const PatternNode* pattern, const char* subject, int length, const char* from,
                int32_t* registers, unsigned mode);
+// As SearchLine, but -1 (registers unset) when the search could not be made:
+// memory ran out, or a table of the search would pass its bound (a very long
+// line with a large pattern).
+int SearchLineReporting(const PatternNode* pattern, const char* subject, int length, const char* from,
+                        int32_t* registers, unsigned mode);
 
 // Builds *text (heap, not NUL-terminated, release with free) and *length from a
 // template, the searched subject and a copy of the registers. 0, or -1 when the

@@ -108,7 +108,7 @@ int RunPorcelain(const MatchOptions& o, PatternNode* pattern)
     while (reader.Next(line)) {
         int length = static_cast<int>(line.size());
         const char* from = line.data() + (o.From < length ? o.From : length);
-        bool found = SearchLine(pattern, line.data(), length, from, registers, o.Mode);
+        bool found = SearchOrExit(pattern, line.data(), length, from, registers, o.Mode);
         std::string out = found ? PorcelainRegisters(registers) : "nomatch";
         out += '\n';
         std::fwrite(out.data(), 1, out.size(), stdout);
@@ -144,7 +144,7 @@ long SearchFile(const MatchOptions& o, PatternNode* pattern, FILE* input, const 
     while (reader.Next(line)) {
         number++;
         int length = SubjectLength(line, false);
-        if (SearchLine(pattern, line.data(), length, line.data(), registers, o.Mode)) {
+        if (SearchOrExit(pattern, line.data(), length, line.data(), registers, o.Mode)) {
             PrintMatch(label, number, line.data(), length, registers, colour);
             matched++;
         }
