@@ -296,6 +296,7 @@ bool CloseGroup(SequenceStack& stack)
     if (!closing)
         return false;
     Append(outer, closing);
+    opening->other = closing;
     closing->other = opening;
     outer.consumes = outer.consumes || body.consumes;
     outer.groupConsumes = body.consumes;

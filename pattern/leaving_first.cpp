@@ -19,7 +19,9 @@ using Facts = LeavingFirstFacts;
 // repetitions begun on the way): 0 or 1 when a switch sets it on the way,
 // KeepsMode when none does, NotEmpty when that way consumes or tests; then
 // *consumer is the step that consumes, if no switch or test comes first.
-uint8_t FirstWayMode(const Program& p, int32_t c, int32_t* consumer)
+// An inner repetition's first way is its own (`inner`, found first), taken whole.
+uint8_t FirstWayMode(const Program& p, int32_t c, const std::vector<uint8_t>& inner,
+                     const std::vector<int32_t>& innerConsumer, int32_t* consumer)
 {
     const Step& choice = p.steps[c];
     uint8_t mode = Facts::KeepsMode;
@@ -28,6 +30,18 @@ uint8_t FirstWayMode(const Program& p, int32_t c, int32_t* consumer)
     for (size_t hops = 0; hops < p.steps.size(); hops++) {
         const Step& step = p.steps[i];
         int32_t to[2];
+        // The pass of an inner repetition begins: its first way, then its Join.
+        bool begins = (step.op == OpGreedy || step.op == OpEntry) && step.value >= 0 && step.value != choice.value;
+        if (begins) {
+            uint8_t way = inner[step.value];
+            if (way == Facts::NotEmpty) {
+                *consumer = mode == Facts::KeepsMode ? innerConsumer[step.value] : -1;
+                return Facts::NotEmpty;
+            }
+            mode = way == Facts::KeepsMode ? mode : way;
+            i = step.op == OpEntry ? step.exit : step.other;
+            continue;
+        }
         switch (step.op) {
         case OpLoopBack:
             if (step.value == choice.value)
@@ -62,11 +76,18 @@ void FindLeavingFirst(Program& p)
     f.firstConsumer.assign(p.repetitionCount, -1);
     f.dependsIndex.assign(p.repetitionCount, -1);
     int32_t last = static_cast<int32_t>(p.steps.size()) - 1;
+    // Every repetition's first way, inner ones first.
+    std::vector<uint8_t> firstWay(p.repetitionCount, Facts::NotEmpty);
+    std::vector<int32_t> consumer(p.repetitionCount, -1);
+    for (int32_t c = last; c >= 0; c--)
+        if (IsRepetitionChoice(p.steps[c]))
+            firstWay[p.steps[c].value] = FirstWayMode(p, c, firstWay, consumer, &consumer[p.steps[c].value]);
     for (int32_t c = 0; c <= last; c++) {
         const Step& choice = p.steps[c];
         if (!IsRepetitionChoice(choice) || choice.op != OpGreedy)
             continue;
-        uint8_t mode = FirstWayMode(p, c, &f.firstConsumer[choice.value]);
+        uint8_t mode = firstWay[choice.value];
+        f.firstConsumer[choice.value] = consumer[choice.value];
         bool blind = SwitchesFirst(p, p.steps[choice.other].next, 0, last, -1);
         f.exitSwitchesFirst[choice.value] = blind;
         f.kind[choice.value] = mode == Facts::NotEmpty ? uint8_t(Facts::DependsOnPlace)
@@ -74,7 +95,7 @@ void FindLeavingFirst(Program& p)
                                                        : mode;
         if (mode == Facts::NotEmpty)
             f.dependsIndex[choice.value] = f.dependsCount++;
-        f.writes = f.writes || (mode == Facts::NotEmpty && HoldsOp(p, c + 1, choice.other, {OpCapture}));
+        f.writes = f.writes || (mode == Facts::NotEmpty && p.HoldsCapture(c + 1, choice.other));
     }
     f.operandRegisters.assign(static_cast<size_t>(p.repetitionCount) * 2, 0);
     for (int32_t c = 0; c <= last && f.writes; c++) {

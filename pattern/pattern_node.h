@@ -15,7 +15,7 @@ struct PatternNode {
     PatternNode* prev;  // none for the first node
     PatternNode* next;  // none for the last node
     union {
-        PatternNode* other;  // choice, Jump, Join, AltEnd: the second link; closing marker: its opening one
+        PatternNode* other;  // choice, Jump, Join, AltEnd: the second link; a group marker: its partner
                              // (owns nothing)
         uint8_t* data;       // Literal, CharSet, NotCharSet: the owned bytes
     };

@@ -15,10 +15,16 @@
 
 namespace {
 
+// A repetition choice with its loop-back Jump and, for + and #, its entry Jump.
+struct Repetition {
+    int32_t choice, loopBack, join, entry;
+};
+
 struct Builder {
     Program& program;
     std::unordered_map<const PatternNode*, int32_t> index;
     int32_t sentinel = 0;
+    std::vector<Repetition> repetitions;
 
     int32_t IndexOf(const PatternNode* node) const
     {
@@ -44,15 +50,7 @@ const PatternNode* SkipTarget(const PatternNode* altEnd)
     // A closing marker right behind the bar (`{a|}`): the operand is empty.
     if (n->flags & CloseFlag)
         return n;
-    int depth = 1;
-    for (const PatternNode* m = n->next; m; m = m->next) {
-        if (!IsGroupMarker(m))
-            continue;
-        depth += (m->flags & OpenFlag) ? 1 : -1;
-        if (depth == 0)
-            return m->next;
-    }
-    return nullptr;
+    return n->other ? n->other->next : nullptr;  // behind the group's closing marker
 }
 
 const uint8_t PlainOps[] = {
@@ -116,46 +114,71 @@ void ReachFree(const Program& program, int32_t from, std::vector<uint8_t>& seen)
     }
 }
 
-// A repetition choice with its loop-back Jump and, for + and #, its entry Jump.
-struct Repetition {
-    int32_t choice, loopBack, join, entry;
-};
-
-bool FindRepetition(const Builder& b, const PatternNode* choice, Repetition& r)
+// Every repetition, in list order, found in one pass: a loop-back is the one
+// Jump back to its choice.
+std::vector<Repetition> FindRepetitions(const Builder& b)
 {
-    // The loop-back Jump lies before the Join, though not always just before
-    // it: a bar written after the operator slips its choice node in between.
-    const PatternNode* join = choice->other;
-    const PatternNode* back = choice->next;
-    while (back && back != join && !(NodeWord(back) == Jump && back->other == choice))
-        back = back->next;
-    if (!back || back == join)
-        return false;
-    r.choice = b.IndexOf(choice);
-    r.join = b.IndexOf(join);
-    r.loopBack = b.IndexOf(back);
-    const PatternNode* entry = choice->prev;
-    bool entered = entry && NodeWord(entry) == Jump && entry->other == choice->next;
-    r.entry = entered ? b.IndexOf(entry) : -1;
-    return true;
+    const Program& p = b.program;
+    std::vector<int32_t> loopBack(p.nodes.size(), -1);
+    for (size_t i = 0; i < p.nodes.size(); i++) {
+        const PatternNode* node = p.nodes[i];
+        if (NodeWord(node) == Jump && node->other && IsRepetition(node->other))
+            loopBack[b.IndexOf(node->other)] = static_cast<int32_t>(i);
+    }
+    std::vector<Repetition> found;
+    for (size_t i = 0; i < p.nodes.size(); i++) {
+        const PatternNode* choice = p.nodes[i];
+        if (!IsRepetition(choice) || loopBack[i] < 0)
+            continue;
+        const PatternNode* entry = choice->prev;
+        bool entered = entry && NodeWord(entry) == Jump && entry->other == choice->next;
+        found.push_back(Repetition{static_cast<int32_t>(i), loopBack[i], b.IndexOf(choice->other),
+                                   entered ? b.IndexOf(entry) : -1});
+    }
+    return found;
 }
 
 // Marks the repetitions whose operand can be passed without consuming
-// anything; only they remember where their current pass began.
+// anything; only they remember where their current pass began. Inner ones
+// are decided first, so that a way met at an inner construct goes on at its
+// Join at once: each step is walked for its innermost repetition only.
 void MarkEmptyableRepetitions(Builder& b)
 {
     Program& p = b.program;
-    std::vector<uint8_t> seen;
-    std::vector<Repetition> marked;
-    for (size_t i = 0; i < p.nodes.size(); i++) {
-        Repetition r;
-        if (!IsRepetition(p.nodes[i]) || !FindRepetition(b, p.nodes[i], r))
-            continue;
-        ReachFree(p, p.steps[r.choice].next, seen);
-        if (seen[r.loopBack])
-            marked.push_back(r);
+    std::vector<int8_t> emptyable(p.steps.size(), -1);  // per choice step: known for inner ones
+    std::vector<int32_t> entered(p.steps.size(), -1);   // per entry Jump: its choice
+    for (const Repetition& r : b.repetitions)
+        if (r.entry >= 0)
+            entered[r.entry] = r.choice;
+    std::vector<int32_t> met(p.steps.size(), -1), todo;
+    for (size_t k = b.repetitions.size(); k-- > 0;) {
+        const Repetition& r = b.repetitions[k];
+        const int32_t stamp = static_cast<int32_t>(k);
+        bool passes = false;
+        todo.assign(1, p.steps[r.choice].next);
+        while (!todo.empty() && !passes) {
+            int32_t i = todo.back();
+            todo.pop_back();
+            if (i <= r.choice || i >= r.join || met[i] == stamp)
+                continue;
+            met[i] = stamp;
+            passes = i == r.loopBack;
+            const Step& step = p.steps[i];
+            int32_t to[2], count = 0;
+            if (emptyable[i] >= 0)
+                to[count++] = step.other;  // an inner repetition, left at once
+            else if (entered[i] >= 0 && emptyable[entered[i]] == 1)
+                to[count++] = p.steps[entered[i]].other;  // an inner one-or-more whose pass can be empty
+            else if (entered[i] < 0 && step.op != OpClass && step.op != OpLiteral)
+                count = Successors(step, to);
+            while (count-- > 0)
+                todo.push_back(to[count]);
+        }
+        emptyable[r.choice] = passes;
     }
-    for (const Repetition& r : marked) {
+    for (const Repetition& r : b.repetitions) {
+        if (emptyable[r.choice] != 1)
+            continue;
         int32_t rep = p.repetitionCount++;
         p.steps[r.choice].value = rep;
         p.steps[r.loopBack].op = OpLoopBack;
@@ -172,7 +195,7 @@ void MarkEmptyableRepetitions(Builder& b)
     }
 }
 
-int32_t Resolve(const Program& p, int32_t i);
+std::vector<int32_t> ResolveAll(const Program& p);
 
 // The entry of a one-or-more that cannot pass empty, where its operand
 // begins with a step that is no state of its own (a capture, a case switch),
@@ -181,12 +204,12 @@ int32_t Resolve(const Program& p, int32_t i);
 void MarkEntryStates(Builder& b)
 {
     Program& p = b.program;
-    for (size_t i = 0; i < p.nodes.size(); i++) {
-        Repetition r;
-        if (!IsRepetition(p.nodes[i]) || !FindRepetition(b, p.nodes[i], r) || r.entry < 0)
+    std::vector<int32_t> resolved = ResolveAll(p);
+    for (const Repetition& r : b.repetitions) {
+        if (r.entry < 0)
             continue;
         Step& entry = p.steps[r.entry];
-        uint8_t first = p.steps[Resolve(p, entry.other)].op;
+        uint8_t first = p.steps[resolved[entry.other]].op;
         if (entry.op == OpJump && (first == OpCapture || first == OpCaseSensitive || first == OpIgnoreCase)) {
             entry.op = OpEntry;
             entry.slot = p.choiceCount++;
@@ -194,10 +217,6 @@ void MarkEntryStates(Builder& b)
     }
 }
 
-bool HoldsCaseSwitch(const Program& p, int32_t from, int32_t to)
-{
-    return HoldsOp(p, from, to, {OpCaseSensitive, OpIgnoreCase});
-}
 
 // The mode in which every way through the operand of the repetition at
 // choice `c` comes back to its loop-back, whatever mode its pass began in
@@ -249,7 +268,7 @@ void ListEnclosingRepetitions(Program& p)
     p.loopBackModesOnly.assign(p.choiceCount, 1);
     for (size_t c = 0; c < p.steps.size(); c++) {
         const Step& choice = p.steps[c];
-        if (!IsRepetitionChoice(choice) || !HoldsCaseSwitch(p, static_cast<int32_t>(c) + 1, choice.other) ||
+        if (!IsRepetitionChoice(choice) || !p.HoldsSwitch(static_cast<int32_t>(c) + 1, choice.other) ||
             SwitchesFirst(p, choice.next, static_cast<int32_t>(c) + 1, choice.other - 1, choice.value))
             continue;
         uint8_t mode = ModeAtLoopBack(p, static_cast<int32_t>(c));
@@ -276,15 +295,20 @@ void FindOperandBytes(Program& p)
 {
     p.operandPlain.assign(p.repetitionCount, 0);
     p.operandBytes.assign(static_cast<size_t>(p.repetitionCount) * 32, 0);
-    for (size_t c = 0; c < p.steps.size(); c++) {
+    // Inner operands first: an outer one takes their bytes whole.
+    for (int32_t c = static_cast<int32_t>(p.steps.size()); c-- > 0;) {
         const Step& choice = p.steps[c];
         if (!IsRepetitionChoice(choice))
             continue;
-        int32_t from = static_cast<int32_t>(c) + 1;
-        p.operandPlain[choice.value] = !HoldsOp(p, from, choice.other, {OpCapture, OpCaseSensitive, OpIgnoreCase});
+        p.operandPlain[choice.value] = !p.HoldsCapture(c + 1, choice.other) && !p.HoldsSwitch(c + 1, choice.other);
         uint8_t* bytes = &p.operandBytes[static_cast<size_t>(choice.value) * 32];
-        for (int32_t i = from; i < choice.other && p.operandPlain[choice.value]; i++) {
+        for (int32_t i = c + 1; i < choice.other && p.operandPlain[choice.value]; i++) {
             const Step& step = p.steps[i];
+            if (IsRepetitionChoice(step)) {
+                for (int k = 0; k < 32; k++)
+                    bytes[k] |= p.operandBytes[static_cast<size_t>(step.value) * 32 + k];
+                i = step.other - 1;
+            }
             if (step.op == OpClass)
                 for (int k = 0; k < 32; k++)
                     bytes[k] |= step.data[k];
@@ -312,26 +336,38 @@ void MarkClassLoops(Program& p)
     }
 }
 
-// Where a link really leads: past steps that only go on elsewhere.
-int32_t Resolve(const Program& p, int32_t i)
+// Where each link really leads: past steps that only go on elsewhere. Each
+// chain is followed once; a loop of jumps only leads to the sentinel, which fails.
+std::vector<int32_t> ResolveAll(const Program& p)
 {
-    for (size_t hops = 0; hops < p.steps.size(); hops++) {
-        const Step& step = p.steps[i];
-        if (step.op != OpNext && step.op != OpJump)
-            return i;
-        i = step.op == OpNext ? step.next : step.other;
+    const int32_t unknown = -1, onChain = -2, sentinel = static_cast<int32_t>(p.steps.size() - 1);
+    std::vector<int32_t> to(p.steps.size(), unknown), chain;
+    for (int32_t start = 0; start <= sentinel; start++) {
+        int32_t i = start;
+        while (to[i] == unknown && (p.steps[i].op == OpNext || p.steps[i].op == OpJump)) {
+            to[i] = onChain;
+            chain.push_back(i);
+            i = p.steps[i].op == OpNext ? p.steps[i].next : p.steps[i].other;
+        }
+        int32_t end = to[i] == onChain ? sentinel : to[i] >= 0 ? to[i] : i;
+        if (to[i] == unknown)
+            to[i] = i;
+        for (int32_t k : chain)
+            to[k] = end;
+        chain.clear();
     }
-    return static_cast<int32_t>(p.steps.size() - 1);  // a loop of jumps only: the sentinel fails
+    return to;
 }
 
 // Links skip markers of plain groups, plain Joins, jumps and AltEnds, so that
 // the matcher spends no step on them. Done last: the analysis needs them.
 void ShortenLinks(Program& p)
 {
+    std::vector<int32_t> to = ResolveAll(p);
     for (Step& step : p.steps) {
-        step.next = Resolve(p, step.next);
-        step.other = Resolve(p, step.other);
-        step.exit = Resolve(p, step.exit);
+        step.next = to[step.next];
+        step.other = to[step.other];
+        step.exit = to[step.exit];
     }
 }
 
@@ -366,7 +402,7 @@ void FindFirstBytes(Program& p)
 void BuildProgram(const PatternNode* first, Program& program, bool shortcuts)
 {
     program = Program();
-    Builder b{program, {}, 0};
+    Builder b{program, {}, 0, {}};
     for (const PatternNode* node = first; node; node = node->next) {
         b.index[node] = static_cast<int32_t>(program.nodes.size());
         program.nodes.push_back(node);
@@ -382,6 +418,13 @@ void BuildProgram(const PatternNode* first, Program& program, bool shortcuts)
     for (Step& step : program.steps)
         if (step.op == OpClass)
             step.data = &program.maps[step.value];
+    for (size_t i = 0; i <= program.nodes.size(); i++) {
+        const Step& step = program.steps[i];
+        program.capturesBefore.push_back(program.capturesBefore.back() + (step.op == OpCapture));
+        program.switchesBefore.push_back(program.switchesBefore.back() +
+                                         (step.op == OpCaseSensitive || step.op == OpIgnoreCase));
+    }
+    b.repetitions = FindRepetitions(b);
     MarkEmptyableRepetitions(b);
     MarkEntryStates(b);
     if (shortcuts)
@@ -400,16 +443,10 @@ void BuildProgram(const PatternNode* first, Program& program, bool shortcuts)
     program.anchored = first && NodeWord(first) == LineStart;
 }
 
-bool HoldsOp(const Program& p, int32_t from, int32_t to, std::initializer_list<uint8_t> ops)
-{
-    for (int32_t i = from; i < to; i++)
-        if (std::find(ops.begin(), ops.end(), p.steps[i].op) != ops.end())
-            return true;
-    return false;
-}
-
 bool SwitchesFirst(const Program& p, int32_t from, int32_t first, int32_t last, int32_t repetition)
 {
+    if (!p.HoldsSwitch(0, static_cast<int32_t>(p.steps.size())))
+        return false;  // every way reaches Accept, or a literal, first
     std::vector<uint8_t> seen(p.steps.size(), 0);
     std::vector<int32_t> todo{from};
     while (!todo.empty()) {

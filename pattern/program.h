@@ -11,7 +11,6 @@
 
 #include <stdint.h>
 
-#include <initializer_list>
 #include <string>
 #include <vector>
 
@@ -112,6 +111,10 @@ struct Program {
     bool CaseSwitches() const { return switchesToExact || switchesToFolded; }
     // Every match contains one of these strings (compared exactly); none known when empty.
     std::vector<std::string> required;
+    // Per step i, the captures and the case switches among the steps before it.
+    std::vector<int32_t> capturesBefore{0}, switchesBefore{0};
+    bool HoldsCapture(int32_t from, int32_t to) const { return capturesBefore[to] != capturesBefore[from]; }
+    bool HoldsSwitch(int32_t from, int32_t to) const { return switchesBefore[to] != switchesBefore[from]; }
 };
 
 // Fills `program` from the list starting at `first`; without shortcuts, no
@@ -161,9 +164,6 @@ inline bool IsRepetitionChoice(const Step& step)
 {
     return (step.op == OpGreedy || step.op == OpLazy) && step.value >= 0;
 }
-
-// Whether a step of one of the kinds `ops` lies between steps `from` and `to`.
-bool HoldsOp(const Program& p, int32_t from, int32_t to, std::initializer_list<uint8_t> ops);
 
 // Whether every way from step `from` meets a case switch before a literal,
 // before the match ends and, for the operand of `repetition` (steps `first`

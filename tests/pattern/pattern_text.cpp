@@ -96,7 +96,7 @@ std::string CheckLinks(const PatternNode* pattern)
         if (IsGroupMarker(node) && (node->flags & OpenFlag)) {
             open.push_back(node);
         } else if (IsGroupMarker(node)) {
-            if (open.empty() || open.back()->kind != node->kind || node->other != open.back())
+            if (open.empty() || open.back()->kind != node->kind || node->other != open.back() || open.back()->other != node)
                 return "unpaired marker at " + std::to_string(place[node]);
             open.pop_back();
         }
