@@ -1,75 +1,17 @@
 // The matcher: backtracking over the step array of a compiled pattern, with
 // its own stack instead of the call stack, so its depth is bounded by memory,
-// not by the thread's stack.
+// not by the thread's stack. The walk is that of plain recursive backtracking:
+// a choice tries its first way, then its second; a capturing marker stores its
+// position only once the whole match has succeeded, latest first; a
+// repetition ends when the walk comes back to it where its current pass began.
 //
-// The walk is the one of plain recursive backtracking: a choice tries its
-// first way and, when everything after it fails, its second; a capturing
-// marker stores its position only once the whole match has succeeded, on the
-// way back, so the earliest pass of a repeated group writes last and wins.
-// Here a choice pushes a frame to resume at, a marker pushes a frame to store
-// on success, and a change of a repetition's pass start pushes its old value.
-//
-// A repetition ends when the walk comes back to it at the position where its
-// current pass began: a pass that consumed nothing is not repeated. Leaving a
-// repetition through its Join forgets its pass.
-//
-// Three things bound a search:
-//
-// - The memory of failed states (failed_states.h). A choice state whose every
-//   way failed is never explored again in the same search; so is the Join of
-//   an empty-able repetition, past which the walk no longer depends on that
-//   repetition's pass, so that a nest left at one position is climbed once
-//   there, not once per level that begins a pass there. Registers are
-//   written only on success, so what decides the rest of a walk is the step,
-//   the position, the case mode and, for each repetition around it that can
-//   pass empty, whether its current pass began here (its pass bit: if so,
-//   coming back here leaves it). The bit of a repetition whose operand holds
-//   no case switch need not be kept: with it clear (the current pass began
-//   earlier), the walk has one more way at the loop-back, a new pass begun
-//   here; that pass starts from the operand's first step, here, in the mode
-//   of the pass that once began here (nothing between changes the mode), so
-//   it is that pass's walk, which has failed already: it began at this
-//   position, and the walk has since begun a pass at an earlier one, so it
-//   is over. Where a case switch lies in the operand, the new pass may start
-//   in another mode, and the bit stays in the key, unless every way through
-//   the operand meets a switch before a literal and before the pass ends
-//   (such a pass walks the same whatever mode it starts in), or no switch of
-//   the pattern leads out of the mode the search began in. Where every way
-//   through the operand comes back to the loop-back in one mode (its last
-//   switch sets it), a new pass begun there begins in that mode, so the bit
-//   is set only where the current pass began here in the other: begun here
-//   in that mode, it walks as the new pass would, and the argument above
-//   holds. Joins around such repetitions only are remembered too: their bits
-//   are mostly clear.
-// - Dead states (live_states.h). For patterns with repetitions that can pass
-//   empty, a backwards pass over the subject finds the states from which some
-//   way reaches Accept, whatever the pass starts; the walk never enters
-//   another, and so never walks into the nests of repetitions that pass
-//   empty and fail at every level.
-// - Passes that cannot consume. A repetition whose operand holds no capture
-//   and no case switch, at a byte none of the operand's steps takes, is left
-//   at once instead of beginning a pass: that pass could only come back empty,
-//   having written nothing and switched nothing, and so end where leaving
-//   does, or fail. Without this a match that climbs a nest of depth d at every
-//   character would begin d passes there, each walking the d levels below.
-//   Where the operand can consume, a greedy repetition whose pass's first
-//   outcome is to come back empty tries leaving first, as if lazy: the
-//   outcomes come in the same order, and the pass, tried next, meets its
-//   empty returns at a Join already failed. That first outcome is known
-//   where the first way consumes and tests nothing (program.h), or else where
-//   the walk stands (FirstOutcome: anchors tested there, inner repetitions
-//   decided first), once per repetition, position and mode. It must come
-//   back in the walk's mode, unless every way on from the Join meets a switch
-//   first, and capture nothing but registers already held by a capture frame
-//   on the stack: those stored later lose to them.
-//
-// Shortcuts that give the same answers (SetMatcherShortcuts turns them off
-// for the tests, SetMatcherDeadStateSkipping the dead states): a repetition
-// of one character class runs as a loop with one frame; a first way that
-// fails on its first character or test is not entered; start positions whose
-// byte cannot begin a match are passed; a line without any of the strings
-// every match contains (program.h) is not tried; an anchored pattern that
-// captures nothing and ends at `$` is decided by a bit-parallel test (bit_nfa.h).
+// Invariant: every technique here gives the answers of that plain walk. What
+// bounds a search, each in its own file: the memory of failed states
+// (failed_states.h; the pass bits of its keys are found here), live states
+// (live_states.h), leaving first (leaving_first.h); and, here, passes that
+// cannot consume and class loops. Start positions are filtered by first bytes,
+// required strings (required_strings.h) and the bit-parallel test (bit_nfa.h).
+// Why each is exact, with worked examples: docs/engine.md.
 // Tests: differential_test.cpp (against the reference, shortcuts on and off),
 // matcher_test.cpp (the rules case by case), depth_test.cpp (worst cases,
 // with a step budget).
@@ -314,8 +256,6 @@ void RecordFailure(const Frame& tried)
         engine.failed.Add(step.slot, tried.position, tried.type >> 8, bits);
 }
 
-
-
 // Whether the walk from step `index` at q fails without further ado: on its
 // first character or test, or because no way from there ends in a match.
 inline bool FailsAtOnce(int32_t index, int32_t q, unsigned mode)
@@ -454,8 +394,6 @@ int Succeed(int32_t q, unsigned mode)
     Matcher.MatchMode = mode;
     return 1;
 }
-
-
 
 // Walks from step `pc` at position `q`; 1 when Accept is reached.
 int Walk(int32_t pc, int32_t q)

@@ -1,5 +1,6 @@
 // The pattern engine's interface: compile a pattern text to a node list,
-// search a subject with it, and build text from a match.
+// search a subject with it, build text from a match, and escape literal text
+// into a pattern. How the engine works: docs/engine.md.
 #ifndef STRINGSLIST_PATTERN_PATTERN_H
 #define STRINGSLIST_PATTERN_PATTERN_H
 

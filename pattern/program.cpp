@@ -1,6 +1,8 @@
 // Turns a node list into the matcher's step array and analyses it (see program.h).
-// The analysis follows the edges a walk can take without consuming a character;
-// it is conservative: an anchor or word test is assumed to pass.
+// The analyses follow the links a walk can take without consuming a character;
+// they are conservative: an anchor or word test is assumed to pass. Each
+// decides inner constructs before outer ones, so that an outer one takes an
+// inner one whole and every step is walked a bounded number of times.
 #include "pattern/program.h"
 
 #include <string.h>
@@ -257,7 +259,7 @@ uint8_t ModeAtLoopBack(const Program& p, int32_t c)
 }
 
 // For each choice, the empty-able repetitions around it whose pass start the
-// memory of failed states must tell apart (see matcher.cpp): those whose
+// memory of failed states must tell apart (docs/engine.md): those whose
 // operand holds a case switch that a pass may not meet before its mode
 // matters, innermost first; and whether all of them come back to their
 // loop-back in one mode.

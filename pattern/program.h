@@ -2,10 +2,16 @@
 // order, into an array of steps that say what the matcher does at each node.
 // Built once per pattern and kept until FreePattern releases that pattern.
 //
-// The steps also carry what the analysis of the list found: which repetitions
-// can take a pass that consumes nothing (only those need to remember where
-// their current pass began), where each AltEnd's skip lands, and which bytes
-// can start a match.
+// The program also carries what the analyses of the steps found, each for one
+// technique of the matcher (docs/engine.md): which repetitions can take a pass
+// that consumes nothing (only they remember where their pass began) and which
+// entries of one-or-mores are states; the repetitions around each choice whose
+// pass starts the failed-state memory tells apart, and the mode their passes
+// come back in; the bytes a plain operand can consume; leaving first
+// (leaving_first.h); class loops; the bytes that can begin a match; the
+// required strings (required_strings.h); where each AltEnd's skip lands. The
+// analyses follow the links of one table (FreeLinkTable, below) and take time
+// in proportion to the pattern.
 #ifndef STRINGSLIST_PATTERN_PROGRAM_H
 #define STRINGSLIST_PATTERN_PROGRAM_H
 
