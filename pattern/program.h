@@ -117,6 +117,7 @@ struct Program {
     bool CaseSwitches() const { return switchesToExact || switchesToFolded; }
     // Every match contains one of these strings (compared exactly); none known when empty.
     std::vector<std::string> required;
+    std::string alwaysRequired;  // and this one too (none known when empty)
     // Per step i, the captures and the case switches among the steps before it.
     std::vector<int32_t> capturesBefore{0}, switchesBefore{0};
     bool HoldsCapture(int32_t from, int32_t to) const { return capturesBefore[to] != capturesBefore[from]; }

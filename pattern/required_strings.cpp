@@ -50,6 +50,81 @@ std::string LiteralRun(const Program& p, int32_t i)
     return run;
 }
 
+// Literal steps every way from each step to Accept passes, a bit each, for
+// patterns of few literal steps: the greatest sets that hold along the links,
+// each step found again when a step it leads to loses a bit (a set only
+// shrinks, so that ends). The longest run that begins at one of step 0's is
+// required besides.
+const size_t MostPassedLiterals = 256;
+
+// The links the sets hold along: a Class or Literal step goes on at next, a
+// class loop may take nothing (only its way out counts).
+int Links(const Step& step, int32_t* to)
+{
+    return step.op == OpClass || step.op == OpLiteral ? Successors(step, to) : FreeLinks(step, to);
+}
+
+void FindAlwaysRequired(Program& p)
+{
+    p.alwaysRequired.clear();
+    size_t n = p.steps.size();
+    std::vector<int32_t> literal(n, -1), literals;
+    for (size_t i = 0; i < n; i++)
+        if (p.steps[i].op == OpLiteral) {
+            literal[i] = static_cast<int32_t>(literals.size());
+            literals.push_back(static_cast<int32_t>(i));
+        }
+    if (literals.empty() || literals.size() > MostPassedLiterals)
+        return;
+    // The steps each step is reached from: from[fromStart[i] .. fromStart[i + 1]).
+    std::vector<int32_t> fromStart(n + 1, 0), from;
+    int32_t to[2];
+    for (size_t i = 0; i < n; i++)
+        for (int k = Links(p.steps[i], to); k-- > 0;)
+            fromStart[to[k] + 1]++;
+    for (size_t i = 0; i < n; i++)
+        fromStart[i + 1] += fromStart[i];
+    from.resize(fromStart[n]);
+    std::vector<int32_t> fill(fromStart.begin(), fromStart.end() - 1);
+    for (size_t i = 0; i < n; i++)
+        for (int k = Links(p.steps[i], to); k-- > 0;)
+            from[fill[to[k]]++] = static_cast<int32_t>(i);
+    const size_t words = (literals.size() + 63) / 64;
+    std::vector<uint64_t> passed(n * words, ~uint64_t(0)), next(words);
+    std::vector<int32_t> todo;
+    std::vector<uint8_t> queued(n, 1);
+    for (size_t i = 0; i < n; i++)
+        todo.push_back(static_cast<int32_t>(i));  // the last step first: most links lead forwards
+    while (!todo.empty()) {
+        int32_t i = todo.back();
+        todo.pop_back();
+        queued[i] = 0;
+        const Step& step = p.steps[i];
+        if (step.op == OpFail)
+            continue;  // no way goes on: every set holds
+        std::fill(next.begin(), next.end(), step.op == OpAccept ? 0 : ~uint64_t(0));
+        for (int k = Links(step, to); k-- > 0;)
+            for (size_t w = 0; w < words; w++)
+                next[w] &= passed[to[k] * words + w];
+        if (literal[i] >= 0)
+            next[literal[i] / 64] |= uint64_t(1) << (literal[i] % 64);
+        if (std::equal(next.begin(), next.end(), passed.begin() + i * words))
+            continue;
+        std::copy(next.begin(), next.end(), passed.begin() + i * words);
+        for (int32_t k = fromStart[i]; k < fromStart[i + 1]; k++)
+            if (!queued[from[k]])
+                queued[from[k]] = 1, todo.push_back(from[k]);
+    }
+    for (size_t k = 0; k < literals.size(); k++)
+        if ((passed[k / 64] >> (k % 64)) & 1) {
+            std::string run = LiteralRun(p, literals[k]);
+            if (run.size() >= p.alwaysRequired.size())
+                p.alwaysRequired = run;
+        }
+    if (p.required.size() == 1 && p.required[0] == p.alwaysRequired)
+        p.alwaysRequired.clear();
+}
+
 }  // namespace
 
 void FindRequiredStrings(Program& p)
@@ -75,13 +150,13 @@ void FindRequiredStrings(Program& p)
         }
     }
     p.required.clear();
-    if (cover[0].none)
-        return;
-    for (int32_t l : cover[0].literals) {
-        std::string run = LiteralRun(p, l);
-        if (std::find(p.required.begin(), p.required.end(), run) == p.required.end())
-            p.required.push_back(run);
-    }
+    if (!cover[0].none)
+        for (int32_t l : cover[0].literals) {
+            std::string run = LiteralRun(p, l);
+            if (std::find(p.required.begin(), p.required.end(), run) == p.required.end())
+                p.required.push_back(run);
+        }
+    FindAlwaysRequired(p);
 }
 
 
@@ -106,7 +181,11 @@ bool Holds(const uint8_t* s, int32_t n, const std::string& r)
 
 bool HoldsRequired(const Program& p, const uint8_t* s, int32_t from, int32_t end, unsigned mode)
 {
-    if (p.required.empty() || p.CaseSwitches() || !(mode & 1))
+    if (p.CaseSwitches() || !(mode & 1))
+        return true;
+    if (!p.alwaysRequired.empty() && !Holds(s + from, end - from, p.alwaysRequired))
+        return false;
+    if (p.required.empty())
         return true;
     for (const std::string& r : p.required)
         if (Holds(s + from, end - from, r))

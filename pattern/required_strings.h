@@ -1,7 +1,8 @@
-// Required strings: strings one of which every match contains, so that a line
-// holding none of them is passed without a walk. They are the runs of literals
-// that begin at a set of literal steps (at most four) that every way from the
-// first step to Accept passes.
+// Required strings: strings one of which every match contains, and one string
+// every match contains, so that a line without them is passed without a walk.
+// They are the runs of literals that begin at a set of literal steps (at most
+// four) that every way from the first step to Accept passes one of, and the
+// longest run that begins at a literal step every such way passes.
 //
 // Invariant: a line the test rules out has no match. It holds because every
 // way to Accept passes one of the literal steps, each compares exactly (the
