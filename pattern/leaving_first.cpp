@@ -141,17 +141,11 @@ bool LeavesFirstIn(uint8_t kind, unsigned mode)
 
 }  // namespace
 
-void LeavingFirst::Reset(const Program& program, const uint8_t* s, int32_t end, long* steps)
+// Nothing known of any place yet: a generation of this search's own.
+void LeavingFirst::NewGeneration()
 {
-    program_ = &program;
-    facts_ = &program.leaving;
-    s_ = s;
-    end_ = end;
-    steps_ = steps;
-    if (!facts_->dependsCount)
-        return;
-    CheckSearchTable(uint64_t(facts_->dependsCount) * (uint64_t(end) + 1) * 2, 1);
-    size_t size = static_cast<size_t>(facts_->dependsCount) * (end + 1) * 2;
+    CheckSearchTable(uint64_t(facts_->dependsCount) * (uint64_t(end_) + 1) * 2, 1);
+    size_t size = static_cast<size_t>(facts_->dependsCount) * (end_ + 1) * 2;
     if (known_.size() < size)
         known_.resize(size);
     if (++generation_ == 32) {

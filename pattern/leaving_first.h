@@ -61,7 +61,12 @@ void FindLeavingFirst(Program& program);
 class LeavingFirst {
 public:
     // A new search of s[0, end); steps met deciding are counted in *steps.
-    void Reset(const Program& program, const uint8_t* s, int32_t end, long* steps);
+    void Reset(const LeavingFirstFacts& facts, const Program& program, const uint8_t* s, int32_t end, long* steps)
+    {
+        program_ = &program, facts_ = &facts, s_ = s, end_ = end, steps_ = steps;
+        if (facts.dependsCount)
+            NewGeneration();
+    }
     // A new walk: no capture frame on the stack.
     void ClearHeld();
     // A capture frame of `reg` pushed, or popped (only where facts.writes).
@@ -86,6 +91,7 @@ public:
 
 private:
     // A way through an operand, followed without consuming.
+    void NewGeneration();
     struct Way {
         int32_t step;
         uint8_t mode;

@@ -150,7 +150,7 @@ void ResetSearch(int32_t from)
     engine.modeFixed = (Matcher.MatchMode & 1) ? !p.switchesToFolded : !p.switchesToExact;
     engine.steps = 0;
     engine.gaveUp = false;
-    engine.leavingFirst.Reset(p, reinterpret_cast<const uint8_t*>(Matcher.SubjectStart), SubjectLength(), &engine.steps);
+    engine.leavingFirst.Reset(p.leaving, p, reinterpret_cast<const uint8_t*>(Matcher.SubjectStart), SubjectLength(), &engine.steps);
     if (engine.useLive) {
         engine.live.Compute(reinterpret_cast<const uint8_t*>(Matcher.SubjectStart), from, SubjectLength(),
                             Matcher.MatchMode);

@@ -179,10 +179,8 @@ bool Holds(const uint8_t* s, int32_t n, const std::string& r)
     return false;
 }
 
-bool HoldsRequired(const Program& p, const uint8_t* s, int32_t from, int32_t end, unsigned mode)
+bool HoldsRequiredStrings(const Program& p, const uint8_t* s, int32_t from, int32_t end)
 {
-    if (p.CaseSwitches() || !(mode & 1))
-        return true;
     if (!p.alwaysRequired.empty() && !Holds(s + from, end - from, p.alwaysRequired))
         return false;
     if (p.required.empty())

@@ -14,13 +14,22 @@
 
 #include <stdint.h>
 
-struct Program;
+#include "pattern/program.h"
 
-// Fills program.required; the links must be shortened already.
+// Fills program.required and program.alwaysRequired; the links must be shortened already.
 void FindRequiredStrings(Program& program);
 
-// Whether s[from, end) searched in `mode` may hold a match: it holds one of
-// the required strings, or they do not apply.
-bool HoldsRequired(const Program& program, const uint8_t* s, int32_t from, int32_t end, unsigned mode);
+// Whether s[from, end) holds the required strings (they are known).
+bool HoldsRequiredStrings(const Program& program, const uint8_t* s, int32_t from, int32_t end);
+
+// Whether s[from, end) searched in `mode` may hold a match: it holds the
+// required strings, or they do not apply (compared exactly, they do not where
+// literals fold or the pattern switches case).
+inline bool HoldsRequired(const Program& program, const uint8_t* s, int32_t from, int32_t end, unsigned mode)
+{
+    if ((program.required.empty() && program.alwaysRequired.empty()) || program.CaseSwitches() || !(mode & 1))
+        return true;
+    return HoldsRequiredStrings(program, s, from, end);
+}
 
 #endif
