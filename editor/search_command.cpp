@@ -19,8 +19,6 @@
 
 namespace {
 
-const char MetaCharacters[] = "(){}*@+#?|^$<>.[\\";
-
 // Every character escaped, plus "<{", "}>" and the NUL.
 enum { PATTERN_BUFFER_SIZE = 2 * (SEARCH_TEXT_SIZE - 1) + 5 };
 
@@ -36,17 +34,6 @@ struct LineSpan {
     int Start;
     int End;
 };
-
-// Appends text to out, each character the pattern language gives a meaning escaped.
-size_t AppendEscaped(char* out, size_t length, const char* text)
-{
-    for (; *text; text++) {
-        if (std::strchr(MetaCharacters, *text))
-            out[length++] = '\\';
-        out[length++] = *text;
-    }
-    return length;
-}
 
 // A regular expression must compile as it stands before it is wrapped for
 // whole words (README, Guarded behaviour). The text's buffer bounds what the pattern's
@@ -69,7 +56,7 @@ PatternNode* CompileSearchText(const char (&text)[SEARCH_TEXT_SIZE], int options
         std::memcpy(source + length, text, static_cast<size_t>(used));
         length += static_cast<size_t>(used);
     } else {
-        length = AppendEscaped(source, length, text);
+        length += EscapePatternText(text, source + length);
     }
     if (wholeWords) {
         std::memcpy(source + length, "}>", 2);

@@ -44,19 +44,20 @@ struct Builder {
                 out.positions |= uint64_t(1) << position[i];
             Walk(step.other, atStart, pastEnd, out);
             return;
-        case OpGreedy: case OpLazy:
-            Walk(step.next, atStart, pastEnd, out);
-            Walk(step.other, atStart, pastEnd, out);
-            return;
-        case OpJump: case OpEntry: Walk(step.other, atStart, pastEnd, out); return;
-        case OpNext: case OpCapture: Walk(step.next, atStart, pastEnd, out); return;
         case OpLineStart:
             if (atStart)
                 Walk(step.next, atStart, pastEnd, out);
             return;
         case OpLineEnd: Walk(step.next, atStart, true, out); return;
-        case OpFail: return;
-        default: fits = false; return;
+        case OpLoopBack: case OpJoinRep: case OpWordStart: case OpWordEnd: case OpCaseSensitive: case OpIgnoreCase:
+            fits = false;
+            return;
+        default: {
+            int32_t to[2];
+            for (int k = FreeLinks(step, to); k-- > 0;)
+                Walk(to[k], atStart, pastEnd, out);
+            return;
+        }
         }
     }
     Closure From(int32_t i, bool atStart)

@@ -16,10 +16,14 @@ int GroupCounter;
 bool EndedOnBracket;  // the last sequence read ended on a `)` or `}` that closed no group
 
 // One sequence under construction: the top level, or the body of an open group.
+// What an operator needs to know of its operand is kept as the sequence grows,
+// so that compiling takes time in proportion to the text.
 struct Sequence {
     PatternNode* first;
     PatternNode* last;
     PatternNode* opening;  // the group's opening marker in the enclosing sequence
+    bool consumes;         // a node that consumes lies in the sequence, or in a group of it
+    bool groupConsumes;    // ... in the group whose closing marker is `last`
 };
 
 struct SequenceStack {
@@ -39,7 +43,7 @@ struct SequenceStack {
             items = static_cast<Sequence*>(bigger);
             capacity = grown;
         }
-        items[count++] = Sequence{nullptr, nullptr, opening};
+        items[count++] = Sequence{nullptr, nullptr, opening, false, false};
         return true;
     }
 };
@@ -84,6 +88,7 @@ PatternNode* NewLiteral(uint8_t c)
 
 void Append(Sequence& sequence, PatternNode* node)
 {
+    sequence.consumes = sequence.consumes || IsConsumingWord(NodeWord(node));
     node->prev = sequence.last;
     node->next = nullptr;
     if (sequence.last)
@@ -110,25 +115,14 @@ void InsertBefore(Sequence& sequence, PatternNode* before, PatternNode* node)
 PatternNode* OperandStart(const Sequence& sequence)
 {
     PatternNode* last = sequence.last;
-    if (!IsGroupMarker(last))
-        return last;
-    int depth = 1;
-    for (PatternNode* node = last->prev; node; node = node->prev) {
-        if (!IsGroupMarker(node))
-            continue;
-        depth += (node->flags & CloseFlag) ? 1 : -1;
-        if (depth == 0)
-            return node;
-    }
-    return nullptr;
+    return IsGroupMarker(last) ? last->other : last;
 }
 
-bool HoldsConsumingNode(const PatternNode* node)
+// Whether the operand that ends at the sequence's last node holds a node that consumes.
+bool OperandConsumes(const Sequence& sequence)
 {
-    for (; node; node = node->next)
-        if (IsConsumingWord(NodeWord(node)))
-            return true;
-    return false;
+    PatternNode* last = sequence.last;
+    return IsGroupMarker(last) ? sequence.groupConsumes : IsConsumingWord(NodeWord(last));
 }
 
 bool ApplyOperator(Sequence& sequence, char op)
@@ -140,7 +134,7 @@ bool ApplyOperator(Sequence& sequence, char op)
         return false;
     bool loops = op == '*' || op == '@' || op == '+' || op == '#';
     bool entered = op == '+' || op == '#';
-    if (loops && !HoldsConsumingNode(start))
+    if (loops && !OperandConsumes(sequence))
         return false;
     bool greedy = op == '*' || op == '+' || op == '?' || op == '|';
     PatternNode* choice = NewNode((greedy ? GreedyChoiceWord : ChoiceWord) + static_cast<uint8_t>(op));
@@ -302,6 +296,10 @@ bool CloseGroup(SequenceStack& stack)
     if (!closing)
         return false;
     Append(outer, closing);
+    opening->other = closing;
+    closing->other = opening;
+    outer.consumes = outer.consumes || body.consumes;
+    outer.groupConsumes = body.consumes;
     return true;
 }
 
@@ -321,6 +319,10 @@ void ReleaseSequences(SequenceStack& stack)
         ReleaseChain(stack.items[i].first);
     stack.count = 0;
 }
+
+// The characters that ParseCharacter, CloseGroup and ReadItem give a meaning:
+// every other character stands for itself.
+const char SpecialCharacters[] = "(){}*@+#?|^$<>.[\\";
 
 // Handles one character of the text; false on an error.
 bool ParseCharacter(SequenceStack& stack, const char*& position, char c)
@@ -427,9 +429,15 @@ PatternNode* CompilePattern(const char* text)
     return Compile(text, &read);
 }
 
-int LastGroupCount()
+size_t EscapePatternText(const char* text, char* out)
 {
-    return GroupCounter;
+    size_t length = 0;
+    for (; *text; text++) {
+        if (strchr(SpecialCharacters, *text))
+            out[length++] = '\\';
+        out[length++] = *text;
+    }
+    return length;
 }
 
 void FreePattern(PatternNode* pattern)

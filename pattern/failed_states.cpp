@@ -3,11 +3,13 @@
 
 #include <string.h>
 
+#include "pattern/search_limit.h"
+
 namespace {
 
 // Beyond this many dense bits (a very long subject with many choices) every
 // state goes to the hash table, which grows only with the states met.
-const uint64_t DenseLimit = uint64_t(1) << 26;
+const uint64_t DenseLimit = MostSearchTableBytes * 8;
 
 uint64_t Mix(uint64_t x)
 {
@@ -103,9 +105,11 @@ FailedStates::Entry* FailedStates::Find(uint64_t key, uint64_t passBits)
 
 void FailedStates::Grow()
 {
+    size_t size = table_.empty() ? 1024 : table_.size() * 2;
+    CheckSearchTable(size, sizeof(Entry));
     std::vector<Entry> old;
     old.swap(table_);
-    table_.assign(old.empty() ? 1024 : old.size() * 2, Entry{0, 0, 0});
+    table_.assign(size, Entry{0, 0, 0});
     used_ = 0;
     for (const Entry& entry : old)
         if (entry.generation == generation_) {

@@ -1,14 +1,17 @@
 // The matcher's memory of the states that failed in the current search.
 //
-// A state is a choice node or the Join of an empty-able repetition (its slot),
-// a position, the case mode and, for each empty-able repetition around the
-// node whose passes may walk differently by the mode they begin in (a case
-// switch in the operand), whether its current pass began at this position
-// (the pass bits). Why nothing
-// else decides whether the rest of the walk fails: matcher.cpp. Registers are
-// written only on success, so a state from which every way failed fails again
-// whenever the same search meets it. Storage is reused from
-// search to search; in steady state nothing is allocated.
+// A state is a choice, the Join of an empty-able repetition or the entry of
+// a one-or-more that is a state (its slot), a position, the case mode and, for
+// each empty-able repetition around it whose passes may walk differently by
+// the mode they begin in (a case switch in the operand), whether its current
+// pass began at this position (the pass bits).
+//
+// Invariant: a state recorded has failed, and fails again whenever the same
+// search meets it: registers are written only on success, and nothing but the
+// key decides the rest of the walk (the argument: docs/engine.md, "The memory
+// of failed states"). Storage is reused from search to search; in steady
+// state nothing is allocated. Tests: depth_test.cpp, differential_test.cpp
+// (with dead-state skipping off, so this memory alone bounds the walk).
 #ifndef STRINGSLIST_PATTERN_FAILED_STATES_H
 #define STRINGSLIST_PATTERN_FAILED_STATES_H
 

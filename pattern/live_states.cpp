@@ -8,31 +8,19 @@
 
 #include "pattern/char_class.h"
 #include "pattern/program.h"
+#include "pattern/search_limit.h"
 
 namespace {
 
-// The links of a step that consume nothing: (target, mode the target sees; -1 the same).
+// The links of a step that consume nothing (program.h), with the mode the
+// target sees: a case switch sets it, every other link keeps it (-1).
 int Links(const Step& step, int32_t* to, int8_t* mode)
 {
-    switch (step.op) {
-    case OpJump: case OpEntry: case OpClassLoop: case OpLazyClassLoop:
-        to[0] = step.other, mode[0] = -1;
-        return 1;
-    case OpLoopBack:
-        to[0] = step.other, to[1] = step.exit, mode[0] = mode[1] = -1;
-        return 2;
-    case OpGreedy: case OpLazy:
-        to[0] = step.next, to[1] = step.other, mode[0] = mode[1] = -1;
-        return 2;
-    case OpCaseSensitive: case OpIgnoreCase:
-        to[0] = step.next, mode[0] = step.op == OpCaseSensitive ? 1 : 0;
-        return 1;
-    case OpAccept: case OpClass: case OpLiteral: case OpFail:
-        return 0;
-    default:
-        to[0] = step.next, mode[0] = -1;
-        return 1;
-    }
+    int count = FreeLinks(step, to);
+    int8_t sets = step.op == OpCaseSensitive ? 1 : step.op == OpIgnoreCase ? 0 : -1;
+    for (int k = 0; k < count; k++)
+        mode[k] = sets;
+    return count;
 }
 
 }  // namespace
@@ -108,6 +96,7 @@ void LiveStates::Compute(const uint8_t* s, int from, int end, unsigned mode)
     from_ = from;
     modeCount_ = switches_ ? 2 : 1;
     modes_[0] = switches_ ? 0 : mode & 1;
+    CheckSearchTable(uint64_t(end - from + 1) * stride_ / 64, sizeof(uint64_t));
     size_t words = static_cast<size_t>((uint64_t(end - from + 1) * stride_) / 64);
     if (bits_.size() < words)
         bits_.resize(words);

@@ -1,16 +1,16 @@
 // Which states of the walk can still end in a match: for every step, position
 // and case mode of one subject, whether some way from there reaches Accept.
 //
-// The ways are those of the step graph with every loop-back free to go both
-// round and out, whatever the pass starts say: the walk's own ways are a part
-// of these, so a state found dead here fails in the walk too, and the walk may
-// skip it without changing a single answer. Computed from the subject's end
+// Invariant: the ways are those of the step graph with every loop-back free to
+// go both round and out, whatever the pass starts say: the walk's own ways are
+// a part of these, so a state found dead here fails in the walk too, and the
+// walk may skip it without changing a single answer. Computed from the subject's end
 // backwards, one position at a time, in time proportional to (steps x
 // positions); this is what bounds a search of a pattern whose repetitions can
 // pass empty. Where the pattern has few steps that consume, a position's row
 // is the union of what reaches each of them that is live there, found once
-// per pattern and set of anchors that hold. Tests: differential_test.cpp,
-// depth_test.cpp.
+// per pattern and set of anchors that hold. A worked example: docs/engine.md.
+// Tests: differential_test.cpp, depth_test.cpp.
 #ifndef STRINGSLIST_PATTERN_LIVE_STATES_H
 #define STRINGSLIST_PATTERN_LIVE_STATES_H
 

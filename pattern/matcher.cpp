@@ -1,75 +1,17 @@
 // The matcher: backtracking over the step array of a compiled pattern, with
 // its own stack instead of the call stack, so its depth is bounded by memory,
-// not by the thread's stack.
+// not by the thread's stack. The walk is that of plain recursive backtracking:
+// a choice tries its first way, then its second; a capturing marker stores its
+// position only once the whole match has succeeded, latest first; a
+// repetition ends when the walk comes back to it where its current pass began.
 //
-// The walk is the one of plain recursive backtracking: a choice tries its
-// first way and, when everything after it fails, its second; a capturing
-// marker stores its position only once the whole match has succeeded, on the
-// way back, so the earliest pass of a repeated group writes last and wins.
-// Here a choice pushes a frame to resume at, a marker pushes a frame to store
-// on success, and a change of a repetition's pass start pushes its old value.
-//
-// A repetition ends when the walk comes back to it at the position where its
-// current pass began: a pass that consumed nothing is not repeated. Leaving a
-// repetition through its Join forgets its pass.
-//
-// Three things bound a search:
-//
-// - The memory of failed states (failed_states.h). A choice state whose every
-//   way failed is never explored again in the same search; so is the Join of
-//   an empty-able repetition, past which the walk no longer depends on that
-//   repetition's pass, so that a nest left at one position is climbed once
-//   there, not once per level that begins a pass there. Registers are
-//   written only on success, so what decides the rest of a walk is the step,
-//   the position, the case mode and, for each repetition around it that can
-//   pass empty, whether its current pass began here (its pass bit: if so,
-//   coming back here leaves it). The bit of a repetition whose operand holds
-//   no case switch need not be kept: with it clear (the current pass began
-//   earlier), the walk has one more way at the loop-back, a new pass begun
-//   here; that pass starts from the operand's first step, here, in the mode
-//   of the pass that once began here (nothing between changes the mode), so
-//   it is that pass's walk, which has failed already: it began at this
-//   position, and the walk has since begun a pass at an earlier one, so it
-//   is over. Where a case switch lies in the operand, the new pass may start
-//   in another mode, and the bit stays in the key, unless every way through
-//   the operand meets a switch before a literal and before the pass ends
-//   (such a pass walks the same whatever mode it starts in), or no switch of
-//   the pattern leads out of the mode the search began in. Where every way
-//   through the operand comes back to the loop-back in one mode (its last
-//   switch sets it), a new pass begun there begins in that mode, so the bit
-//   is set only where the current pass began here in the other: begun here
-//   in that mode, it walks as the new pass would, and the argument above
-//   holds. Joins around such repetitions only are remembered too: their bits
-//   are mostly clear.
-// - Dead states (live_states.h). For patterns with repetitions that can pass
-//   empty, a backwards pass over the subject finds the states from which some
-//   way reaches Accept, whatever the pass starts; the walk never enters
-//   another, and so never walks into the nests of repetitions that pass
-//   empty and fail at every level.
-// - Passes that cannot consume. A repetition whose operand holds no capture
-//   and no case switch, at a byte none of the operand's steps takes, is left
-//   at once instead of beginning a pass: that pass could only come back empty,
-//   having written nothing and switched nothing, and so end where leaving
-//   does, or fail. Without this a match that climbs a nest of depth d at every
-//   character would begin d passes there, each walking the d levels below.
-//   Where the operand can consume, a greedy repetition whose pass's first
-//   outcome is to come back empty tries leaving first, as if lazy: the
-//   outcomes come in the same order, and the pass, tried next, meets its
-//   empty returns at a Join already failed. That first outcome is known
-//   where the first way consumes and tests nothing (program.h), or else where
-//   the walk stands (FirstOutcome: anchors tested there, inner repetitions
-//   decided first), once per repetition, position and mode. It must come
-//   back in the walk's mode, unless every way on from the Join meets a switch
-//   first, and capture nothing but registers already held by a capture frame
-//   on the stack: those stored later lose to them.
-//
-// Shortcuts that give the same answers (SetMatcherShortcuts turns them off
-// for the tests, SetMatcherDeadStateSkipping the dead states): a repetition
-// of one character class runs as a loop with one frame; a first way that
-// fails on its first character or test is not entered; start positions whose
-// byte cannot begin a match are passed; a line without any of the strings
-// every match contains (program.h) is not tried; an anchored pattern that
-// captures nothing and ends at `$` is decided by a bit-parallel test (bit_nfa.h).
+// Invariant: every technique here gives the answers of that plain walk. What
+// bounds a search, each in its own file: the memory of failed states
+// (failed_states.h; the pass bits of its keys are found here), live states
+// (live_states.h), leaving first (leaving_first.h); and, here, passes that
+// cannot consume and class loops. Start positions are filtered by first bytes,
+// required strings (required_strings.h) and the bit-parallel test (bit_nfa.h).
+// Why each is exact, with worked examples: docs/engine.md.
 // Tests: differential_test.cpp (against the reference, shortcuts on and off),
 // matcher_test.cpp (the rules case by case), depth_test.cpp (worst cases,
 // with a step budget).
@@ -80,9 +22,12 @@
 #include "pattern/bit_nfa.h"
 #include "pattern/char_class.h"
 #include "pattern/failed_states.h"
+#include "pattern/leaving_first.h"
 #include "pattern/live_states.h"
 #include "pattern/pattern_node.h"
 #include "pattern/program.h"
+#include "pattern/required_strings.h"
+#include "pattern/search_limit.h"
 
 MatcherState Matcher;
 
@@ -120,23 +65,20 @@ public:
     void push_back(const Frame& frame)
     {
         if (top_ == frames_.size())
-            frames_.resize(frames_.empty() ? 1024 : frames_.size() * 2);
+            Grow();
         frames_[top_++] = frame;
     }
 
 private:
+    void Grow()
+    {
+        size_t size = frames_.empty() ? 1024 : frames_.size() * 2;
+        CheckSearchTable(size, sizeof(Frame));
+        frames_.resize(size);
+    }
     std::vector<Frame> frames_;
     size_t top_ = 0;
 };
-
-// A way through an operand, followed without consuming (FirstOutcomeLeaves).
-struct FirstWay {
-    int32_t step;
-    uint8_t mode;
-    uint8_t kind;    // Follow, TakeOne (a lazy class loop's next character) or NotKnown
-    uint8_t writes;  // the way passed a capture
-};
-enum FirstWayKind : uint8_t { Follow, TakeOne, NotKnown };
 
 struct Engine {
     const PatternNode* preparedFor = nullptr;
@@ -158,19 +100,7 @@ struct Engine {
     long steps = 0;
     bool gaveUp = false;
     bool modeFixed = false;   // no switch in the pattern leads out of the search's mode: no pass bits
-    // Whether a pass's first outcome is to leave, where that depends on the
-    // place: per position, DependsOnPlace repetition and mode, this search's
-    // generation (1 to 31) times 8, plus the bits of FirstOutcome.
-    std::vector<uint8_t> leaving;
-    uint32_t leavingGeneration = 0;
-    std::vector<uint32_t> wayMet;  // per step and mode: the search for a first outcome that met it
-    uint32_t wayStamp = 0;
-    std::vector<FirstWay> ways;
-    std::vector<FirstWay> outcomes;  // repetitions whose first outcome here is to be decided
-    // Capture frames on the stack per register, and a bit for each register
-    // that has one: a capture of such a register passed now stores nothing.
-    int32_t held[REGISTER_COUNT] = {};
-    uint64_t heldBits[2] = {};
+    LeavingFirst leavingFirst;
 };
 
 Engine engine;
@@ -218,17 +148,9 @@ void ResetSearch(int32_t from)
     engine.failed.Reset(engine.program.choiceCount, SubjectLength());
     const Program& p = engine.program;
     engine.modeFixed = (Matcher.MatchMode & 1) ? !p.switchesToFolded : !p.switchesToExact;
-    if (p.dependsCount) {
-        size_t size = static_cast<size_t>(p.dependsCount) * (SubjectLength() + 1) * 2;
-        if (engine.leaving.size() < size)
-            engine.leaving.resize(size);
-        if (++engine.leavingGeneration == 32) {
-            std::fill(engine.leaving.begin(), engine.leaving.end(), 0);
-            engine.leavingGeneration = 1;
-        }
-    }
     engine.steps = 0;
     engine.gaveUp = false;
+    engine.leavingFirst.Reset(p.leaving, p, reinterpret_cast<const uint8_t*>(Matcher.SubjectStart), SubjectLength(), &engine.steps);
     if (engine.useLive) {
         engine.live.Compute(reinterpret_cast<const uint8_t*>(Matcher.SubjectStart), from, SubjectLength(),
                             Matcher.MatchMode);
@@ -333,8 +255,6 @@ void RecordFailure(const Frame& tried)
     if (!overflow)
         engine.failed.Add(step.slot, tried.position, tried.type >> 8, bits);
 }
-
-
 
 // Whether the walk from step `index` at q fails without further ado: on its
 // first character or test, or because no way from there ends in a match.
@@ -455,8 +375,8 @@ bool Backtrack(int32_t& pc, int32_t& q, unsigned& mode)
             }
         } else if (type == TriedFrame) {
             RecordFailure(f);
-        } else if (type == CaptureFrame && engine.program.leavesFirstWrites && --engine.held[f.value] == 0) {
-            engine.heldBits[f.value / 64] &= ~(uint64_t(1) << (f.value % 64));
+        } else if (type == CaptureFrame && engine.program.leaving.writes) {
+            engine.leavingFirst.Release(f.value);
         }
         stack.pop_back();
     }
@@ -475,227 +395,6 @@ int Succeed(int32_t q, unsigned mode)
     return 1;
 }
 
-
-
-uint8_t& KnownLeaving(int32_t repetition, int32_t q, unsigned mode)
-{
-    // A position's repetitions side by side: they are asked about together.
-    const Program& p = engine.program;
-    return engine.leaving[(static_cast<size_t>(q) * p.dependsCount + p.dependsIndex[repetition]) * 2 + (mode & 1)];
-}
-
-bool IsKnown(uint32_t known)
-{
-    return known >> 3 == engine.leavingGeneration;
-}
-
-void FindFirstOutcomes(int32_t c, int32_t q, unsigned mode);
-uint32_t FirstOutcome(int32_t c, int32_t q, unsigned mode);
-
-// Whether the consuming step `step` takes the character at q.
-inline bool Takes(const Step& step, int32_t q, unsigned mode)
-{
-    const uint8_t* s = reinterpret_cast<const uint8_t*>(Matcher.SubjectStart);
-    int32_t end = SubjectLength();
-    if (step.op == OpLiteral)
-        return LiteralMatches(step, s, q, end, mode);
-    return q < end && InMap(step.data, s[q]);
-}
-
-// What FirstOutcome answers: the first outcome of a pass is to leave (or it
-// has none), it passes a capture, the pass has no outcome at all.
-enum : uint32_t { Leaves = 1, Writes = 2, Fails = 4, NotLeaving = 8 };
-
-// Whether the kind of a repetition whose first way consumes, tests and
-// captures nothing (program.h) has it leave first in `mode`.
-inline bool LeavesFirstIn(uint8_t kind, unsigned mode)
-{
-    return kind == KeepsMode || kind == (mode & 1);
-}
-
-// Whether the first outcome of a new pass of the repetition at choice `c`,
-// begun at q in `mode`, is to leave it where it began, in that mode (program.h).
-inline bool LeavesFirst(const Program& p, int32_t c, int32_t q, unsigned mode)
-{
-    int32_t repetition = p.steps[c].value;
-    uint8_t kind = p.leavesFirst[repetition];
-    if (kind != DependsOnPlace)
-        return LeavesFirstIn(kind, mode);
-    int32_t consumer = p.firstConsumer[repetition];
-    if (consumer >= 0 && Takes(p.steps[consumer], q, mode))
-        return false;  // what FirstOutcome would find first
-    if (!IsKnown(KnownLeaving(repetition, q, mode)))
-        FindFirstOutcomes(c, q, mode);
-    uint32_t known = KnownLeaving(repetition, q, mode);
-    const uint64_t* stores = &p.operandRegisters[static_cast<size_t>(repetition) * 2];
-    return (known & Leaves) &&
-           (!(known & Writes) || ((stores[0] & ~engine.heldBits[0]) | (stores[1] & ~engine.heldBits[1])) == 0);
-}
-
-// Decides whether the repetition at choice `c` leaves first at q in `mode`,
-// after the DependsOnPlace repetitions inside it (in either mode, where the
-// pattern switches case), innermost first.
-void FindFirstOutcomes(int32_t c, int32_t q, unsigned mode)
-{
-    const Program& p = engine.program;
-    // Each repetition is put on the list once in each mode at most, by the one around it.
-    if (engine.outcomes.size() < static_cast<size_t>(p.repetitionCount) * 2 + 1)
-        engine.outcomes.resize(static_cast<size_t>(p.repetitionCount) * 2 + 1);
-    FirstWay* todo = engine.outcomes.data();
-    size_t left = 0;
-    todo[left++] = FirstWay{c, static_cast<uint8_t>(mode & 1), Follow, 0};
-    unsigned modes = p.CaseSwitches() ? 2 : 1;
-    while (left) {
-        FirstWay at = todo[left - 1];
-        int32_t repetition = p.steps[at.step].value;
-        uint8_t& known = KnownLeaving(repetition, q, at.mode);
-        if (IsKnown(known)) {
-            left--;
-            continue;
-        }
-        bool ready = true;
-        for (int32_t k = p.innerStart[repetition]; k < p.innerStart[repetition + 1]; k++)
-            for (unsigned m = 0; m < modes; m++) {
-                uint8_t innerMode = static_cast<uint8_t>(modes == 2 ? m : mode & 1);
-                if (!IsKnown(KnownLeaving(p.steps[p.inner[k]].value, q, innerMode))) {
-                    todo[left++] = FirstWay{p.inner[k], innerMode, Follow, 0};
-                    ready = false;
-                }
-            }
-        if (ready) {
-            known = static_cast<uint8_t>(engine.leavingGeneration << 3 | FirstOutcome(at.step, q, at.mode));
-            left--;
-        }
-    }
-}
-
-// What is known, when an outer repetition asks, of the first outcome of a
-// pass of inner `repetition` begun at q in `mode`: as FirstOutcome answers,
-// 0 when it has to be followed, NotLeaving when it is known not to leave.
-uint32_t InnerFirstOutcome(int32_t repetition, int32_t q, unsigned mode)
-{
-    uint8_t kind = engine.program.leavesFirst[repetition];
-    if (kind != DependsOnPlace)
-        return LeavesFirstIn(kind, mode);
-    uint32_t known = KnownLeaving(repetition, q, mode);  // decided before the outer one
-    return IsKnown(known) && (known & Leaves) ? known & (Leaves | Writes | Fails) : NotLeaving;
-}
-
-// Where the first way of a pass consumes, tests or captures, the place
-// decides its first outcome: the ways through the operand that consume
-// nothing are followed at q in the walk's order, anchors tested there, until
-// one comes back to the loop-back (the first outcome: to leave, if in the
-// walk's mode), one could consume (the first outcome may consume: not known),
-// or none is left (the pass fails: leaving first gives the same order too).
-// Nothing but the mode decides a way that consumes nothing, and no such way
-// loops (a repetition begun on it is left at its loop-back), so a way met
-// again is over. An inner repetition decided already to leave first is left,
-// and its pass not followed further.
-uint32_t FirstOutcome(int32_t c, int32_t q, unsigned mode)
-{
-    const Program& p = engine.program;
-    const uint8_t* s = reinterpret_cast<const uint8_t*>(Matcher.SubjectStart);
-    const int32_t end = SubjectLength();
-    const Step& choice = p.steps[c];
-    if (engine.wayMet.size() < p.steps.size() * 2)
-        engine.wayMet.assign(p.steps.size() * 2, 0);
-    if (++engine.wayStamp == 0) {
-        std::fill(engine.wayMet.begin(), engine.wayMet.end(), 0);
-        engine.wayStamp = 1;
-    }
-    // Each step met in a mode adds one way at most: room for all is made once.
-    if (engine.ways.size() < p.steps.size() * 2 + 1)
-        engine.ways.resize(p.steps.size() * 2 + 1);
-    FirstWay* ways = engine.ways.data();
-    size_t waysLeft = 0;
-    ways[waysLeft++] = FirstWay{choice.next, static_cast<uint8_t>(mode & 1), Follow, 0};
-    while (waysLeft) {
-        FirstWay way = ways[--waysLeft];
-        if (way.kind == NotKnown)
-            return 0;
-        if (way.kind == TakeOne) {
-            if (Takes(p.steps[way.step], q, way.mode))
-                return 0;
-            continue;
-        }
-        for (int32_t i = way.step;;) {
-            uint32_t& met = engine.wayMet[static_cast<size_t>(i) * 2 + way.mode];
-            if (met == engine.wayStamp)
-                break;
-            met = engine.wayStamp;
-            engine.steps++;
-            const Step& step = p.steps[i];
-            switch (step.op) {
-            case OpLoopBack:
-                if (step.value != choice.value) {
-                    i = step.exit;  // its pass began here
-                    continue;
-                }
-                if (way.mode != (mode & 1) && !p.exitSwitchesFirst[choice.value])
-                    return 0;
-                return way.writes ? Leaves | Writes : uint32_t(Leaves);
-            case OpNext: case OpJoinRep: i = step.next; continue;
-            case OpJump: i = step.other; continue;
-            case OpLineStart: case OpLineEnd: case OpWordStart: case OpWordEnd:
-                if (!AnchorHolds(step.op, s, q, end))
-                    break;
-                i = step.next;
-                continue;
-            case OpCaseSensitive: way.mode = 1; i = step.next; continue;
-            case OpIgnoreCase: way.mode = 0; i = step.next; continue;
-            case OpCapture: way.writes = 1; i = step.next; continue;
-            case OpClass: case OpLiteral:
-                if (Takes(step, q, way.mode))
-                    return 0;
-                break;
-            case OpClassLoop:
-                if (Takes(step, q, way.mode))
-                    return 0;
-                i = step.other;
-                continue;
-            case OpLazyClassLoop:
-                ways[waysLeft++] = FirstWay{i, way.mode, TakeOne, 0};
-                i = step.other;
-                continue;
-            case OpEntry: case OpGreedy: {
-                // A pass of an inner repetition begins: where its first outcome is
-                // known to be to leave, the way goes on at its Join.
-                uint32_t known = step.value >= 0 ? InnerFirstOutcome(step.value, q, way.mode) : 0;
-                if (known == NotLeaving)
-                    return 0;
-                if (known & Fails) {
-                    if (step.op == OpEntry)
-                        break;  // a first pass that cannot be made
-                    i = step.other;
-                    continue;
-                }
-                if (known & Leaves) {
-                    ways[waysLeft++] = FirstWay{i, way.mode, NotKnown, 0};
-                    way.writes |= (known & Writes) ? 1 : 0;
-                    i = step.op == OpEntry ? step.exit : step.other;
-                    continue;
-                }
-                if (step.op == OpEntry) {
-                    i = step.other;
-                    continue;
-                }
-                ways[waysLeft++] = FirstWay{step.other, way.mode, Follow, way.writes};
-                i = step.next;
-                continue;
-            }
-            case OpLazy:
-                ways[waysLeft++] = FirstWay{step.next, way.mode, Follow, way.writes};
-                i = step.other;
-                continue;
-            default:  // the end of the list
-                break;
-            }
-            break;
-        }
-    }
-    return Leaves | Fails;
-}
-
 // Walks from step `pc` at position `q`; 1 when Accept is reached.
 int Walk(int32_t pc, int32_t q)
 {
@@ -709,10 +408,8 @@ int Walk(int32_t pc, int32_t q)
         engine.passMode.assign(p.repetitionCount, 0);
         engine.oddPasses = 0;
     }
-    if (p.leavesFirstWrites) {
-        memset(engine.held, 0, sizeof engine.held);
-        engine.heldBits[0] = engine.heldBits[1] = 0;
-    }
+    if (p.leaving.writes)
+        engine.leavingFirst.ClearHeld();
     for (;;) {
         if (engine.stepBudget && ++engine.steps > engine.stepBudget) {
             engine.gaveUp = true;
@@ -774,8 +471,8 @@ int Walk(int32_t pc, int32_t q)
             continue;
         case OpCapture:
             engine.stack.push_back(Frame{0, q, step.value, CaptureFrame, 0});
-            if (p.leavesFirstWrites && engine.held[step.value]++ == 0)
-                engine.heldBits[step.value / 64] |= uint64_t(1) << (step.value % 64);
+            if (p.leaving.writes)
+                engine.leavingFirst.Hold(step.value);
             pc = step.next;
             continue;
         case OpClassLoop: {
@@ -810,7 +507,7 @@ int Walk(int32_t pc, int32_t q)
                 pc = step.other;
                 continue;
             }
-            bool greedy = step.op == OpGreedy && !(step.value >= 0 && LeavesFirst(p, pc, q, mode));
+            bool greedy = step.op == OpGreedy && !(step.value >= 0 && engine.leavingFirst.Decide(pc, step.value, q, mode));
             int32_t first = greedy ? step.next : step.other, second = greedy ? step.other : step.next;
             // A second way that cannot end in a match is never taken: the first is the only one.
             if (Dead(second, q, mode)) {
@@ -880,36 +577,6 @@ int MatchToTheEnd(int32_t from)
     return 1;
 }
 
-// Whether the n bytes at s hold the string r (memmem is not everywhere).
-bool Holds(const uint8_t* s, int32_t n, const std::string& r)
-{
-    const uint8_t* end = s + n;
-    const uint8_t* at = s;
-    size_t length = r.size();
-    if (length == 1)
-        return memchr(s, static_cast<uint8_t>(r[0]), n) != nullptr;
-    while (static_cast<size_t>(end - at) >= length) {
-        at = static_cast<const uint8_t*>(memchr(at, static_cast<uint8_t>(r[0]), end - at - length + 1));
-        if (!at)
-            return false;
-        if (!memcmp(at + 1, r.data() + 1, length - 1))
-            return true;
-        at++;
-    }
-    return false;
-}
-
-// Whether s[from, end) holds one of the strings every match contains (true when none are known).
-bool HoldsRequired(const Program& p, const uint8_t* s, int32_t from, int32_t end)
-{
-    if (p.required.empty() || p.CaseSwitches() || !(Matcher.MatchMode & 1))
-        return true;
-    for (const std::string& r : p.required)
-        if (Holds(s + from, end - from, r))
-            return true;
-    return false;
-}
-
 // Tries the start positions from `from` on: only those holding a byte that
 // can begin a match, and the end only when a match can be empty. The memory
 // of failed states is cleared only when an attempt is made.
@@ -924,12 +591,12 @@ int Search(int32_t from)
             return 0;
         if (engine.nfa.usable)
             return CanMatch(engine.nfa, s, from, end, Matcher.MatchMode) ? MatchToTheEnd(from) : 0;
-        if (engine.shortcuts && !HoldsRequired(p, s, from, end))
+        if (engine.shortcuts && !HoldsRequired(p, s, from, end, Matcher.MatchMode))
             return 0;
         ResetSearch(from);
         return Attempt(from);
     }
-    if (engine.shortcuts && !HoldsRequired(p, s, from, end))
+    if (engine.shortcuts && !HoldsRequired(p, s, from, end, Matcher.MatchMode))
         return 0;
     bool cleared = false;
     for (int32_t q = from;; q++) {
@@ -968,8 +635,8 @@ const PatternNode* FirstNode(const PatternNode* node)
 
 }  // namespace
 
-int SearchLine(const PatternNode* pattern, const char* subject, int length, const char* from,
-               int32_t* registers, unsigned mode)
+int SearchLineReporting(const PatternNode* pattern, const char* subject, int length, const char* from,
+                        int32_t* registers, unsigned mode)
 {
     if (!pattern)
         return 0;
@@ -985,11 +652,17 @@ int SearchLine(const PatternNode* pattern, const char* subject, int length, cons
         Prepare(pattern);
         return Search(start);
     } catch (...) {
-        // Out of memory: report no match rather than let anything escape.
+        // Out of memory, or a table past its bound (search_limit.h): nothing escapes.
         engine.preparedFor = nullptr;
         ClearRegisters(registers);
-        return 0;
+        return -1;
     }
+}
+
+int SearchLine(const PatternNode* pattern, const char* subject, int length, const char* from,
+               int32_t* registers, unsigned mode)
+{
+    return SearchLineReporting(pattern, subject, length, from, registers, mode) == 1;
 }
 
 int MatchAt(const PatternNode* pattern, const char* position)

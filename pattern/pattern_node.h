@@ -15,7 +15,8 @@ struct PatternNode {
     PatternNode* prev;  // none for the first node
     PatternNode* next;  // none for the last node
     union {
-        PatternNode* other;  // choice, Jump, Join, AltEnd: the second link (owns nothing)
+        PatternNode* other;  // choice, Jump, Join, AltEnd: the second link; a group marker: its partner
+                             // (owns nothing)
         uint8_t* data;       // Literal, CharSet, NotCharSet: the owned bytes
     };
 };
@@ -98,9 +99,6 @@ inline bool IsRepetition(const PatternNode* node)
 // Reads one sequence (a group's body, or the whole pattern) from *position,
 // nested groups included; none for an empty sequence and for every error.
 PatternNode* ParseSequence(const char*& position);
-
-// Capturing groups opened by the last compilation.
-int LastGroupCount();
 
 // Capturing groups beyond this number have no registers: such a pattern does not compile.
 enum { MaxCaptureGroups = GROUP_COUNT - 1 };

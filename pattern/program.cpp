@@ -1,6 +1,8 @@
 // Turns a node list into the matcher's step array and analyses it (see program.h).
-// The analysis follows the edges a walk can take without consuming a character;
-// it is conservative: an anchor or word test is assumed to pass.
+// The analyses follow the links a walk can take without consuming a character;
+// they are conservative: an anchor or word test is assumed to pass. Each
+// decides inner constructs before outer ones, so that an outer one takes an
+// inner one whole and every step is walked a bounded number of times.
 #include "pattern/program.h"
 
 #include <string.h>
@@ -11,13 +13,20 @@
 
 #include "pattern/char_class.h"
 #include "pattern/pattern_node.h"
+#include "pattern/required_strings.h"
 
 namespace {
+
+// A repetition choice with its loop-back Jump and, for + and #, its entry Jump.
+struct Repetition {
+    int32_t choice, loopBack, join, entry;
+};
 
 struct Builder {
     Program& program;
     std::unordered_map<const PatternNode*, int32_t> index;
     int32_t sentinel = 0;
+    std::vector<Repetition> repetitions;
 
     int32_t IndexOf(const PatternNode* node) const
     {
@@ -43,15 +52,7 @@ const PatternNode* SkipTarget(const PatternNode* altEnd)
     // A closing marker right behind the bar (`{a|}`): the operand is empty.
     if (n->flags & CloseFlag)
         return n;
-    int depth = 1;
-    for (const PatternNode* m = n->next; m; m = m->next) {
-        if (!IsGroupMarker(m))
-            continue;
-        depth += (m->flags & OpenFlag) ? 1 : -1;
-        if (depth == 0)
-            return m->next;
-    }
-    return nullptr;
+    return n->other ? n->other->next : nullptr;  // behind the group's closing marker
 }
 
 const uint8_t PlainOps[] = {
@@ -97,26 +98,6 @@ void FillStep(Builder& b, const PatternNode* node, Step& step)
     }
 }
 
-// The steps a way goes on to from `step` (past its character, for one that
-// consumes): their count, in to[0..1].
-int Successors(const Step& step, int32_t* to)
-{
-    switch (step.op) {
-    case OpAccept: case OpFail:
-        return 0;
-    case OpJump: case OpEntry:
-        to[0] = step.other;
-        return 1;
-    case OpLoopBack: case OpGreedy: case OpLazy: case OpClassLoop: case OpLazyClassLoop:
-        to[0] = step.other;
-        to[1] = step.op == OpLoopBack ? step.exit : step.next;
-        return 2;
-    default:
-        to[0] = step.next;
-        return 1;
-    }
-}
-
 // The steps a walk can reach from `from` without consuming a character.
 void ReachFree(const Program& program, int32_t from, std::vector<uint8_t>& seen)
 {
@@ -135,46 +116,71 @@ void ReachFree(const Program& program, int32_t from, std::vector<uint8_t>& seen)
     }
 }
 
-// A repetition choice with its loop-back Jump and, for + and #, its entry Jump.
-struct Repetition {
-    int32_t choice, loopBack, join, entry;
-};
-
-bool FindRepetition(const Builder& b, const PatternNode* choice, Repetition& r)
+// Every repetition, in list order, found in one pass: a loop-back is the one
+// Jump back to its choice.
+std::vector<Repetition> FindRepetitions(const Builder& b)
 {
-    // The loop-back Jump lies before the Join, though not always just before
-    // it: a bar written after the operator slips its choice node in between.
-    const PatternNode* join = choice->other;
-    const PatternNode* back = choice->next;
-    while (back && back != join && !(NodeWord(back) == Jump && back->other == choice))
-        back = back->next;
-    if (!back || back == join)
-        return false;
-    r.choice = b.IndexOf(choice);
-    r.join = b.IndexOf(join);
-    r.loopBack = b.IndexOf(back);
-    const PatternNode* entry = choice->prev;
-    bool entered = entry && NodeWord(entry) == Jump && entry->other == choice->next;
-    r.entry = entered ? b.IndexOf(entry) : -1;
-    return true;
+    const Program& p = b.program;
+    std::vector<int32_t> loopBack(p.nodes.size(), -1);
+    for (size_t i = 0; i < p.nodes.size(); i++) {
+        const PatternNode* node = p.nodes[i];
+        if (NodeWord(node) == Jump && node->other && IsRepetition(node->other))
+            loopBack[b.IndexOf(node->other)] = static_cast<int32_t>(i);
+    }
+    std::vector<Repetition> found;
+    for (size_t i = 0; i < p.nodes.size(); i++) {
+        const PatternNode* choice = p.nodes[i];
+        if (!IsRepetition(choice) || loopBack[i] < 0)
+            continue;
+        const PatternNode* entry = choice->prev;
+        bool entered = entry && NodeWord(entry) == Jump && entry->other == choice->next;
+        found.push_back(Repetition{static_cast<int32_t>(i), loopBack[i], b.IndexOf(choice->other),
+                                   entered ? b.IndexOf(entry) : -1});
+    }
+    return found;
 }
 
 // Marks the repetitions whose operand can be passed without consuming
-// anything; only they remember where their current pass began.
+// anything; only they remember where their current pass began. Inner ones
+// are decided first, so that a way met at an inner construct goes on at its
+// Join at once: each step is walked for its innermost repetition only.
 void MarkEmptyableRepetitions(Builder& b)
 {
     Program& p = b.program;
-    std::vector<uint8_t> seen;
-    std::vector<Repetition> marked;
-    for (size_t i = 0; i < p.nodes.size(); i++) {
-        Repetition r;
-        if (!IsRepetition(p.nodes[i]) || !FindRepetition(b, p.nodes[i], r))
-            continue;
-        ReachFree(p, p.steps[r.choice].next, seen);
-        if (seen[r.loopBack])
-            marked.push_back(r);
+    std::vector<int8_t> emptyable(p.steps.size(), -1);  // per choice step: known for inner ones
+    std::vector<int32_t> entered(p.steps.size(), -1);   // per entry Jump: its choice
+    for (const Repetition& r : b.repetitions)
+        if (r.entry >= 0)
+            entered[r.entry] = r.choice;
+    std::vector<int32_t> met(p.steps.size(), -1), todo;
+    for (size_t k = b.repetitions.size(); k-- > 0;) {
+        const Repetition& r = b.repetitions[k];
+        const int32_t stamp = static_cast<int32_t>(k);
+        bool passes = false;
+        todo.assign(1, p.steps[r.choice].next);
+        while (!todo.empty() && !passes) {
+            int32_t i = todo.back();
+            todo.pop_back();
+            if (i <= r.choice || i >= r.join || met[i] == stamp)
+                continue;
+            met[i] = stamp;
+            passes = i == r.loopBack;
+            const Step& step = p.steps[i];
+            int32_t to[2], count = 0;
+            if (emptyable[i] >= 0)
+                to[count++] = step.other;  // an inner repetition, left at once
+            else if (entered[i] >= 0 && emptyable[entered[i]] == 1)
+                to[count++] = p.steps[entered[i]].other;  // an inner one-or-more whose pass can be empty
+            else if (entered[i] < 0 && step.op != OpClass && step.op != OpLiteral)
+                count = Successors(step, to);
+            while (count-- > 0)
+                todo.push_back(to[count]);
+        }
+        emptyable[r.choice] = passes;
     }
-    for (const Repetition& r : marked) {
+    for (const Repetition& r : b.repetitions) {
+        if (emptyable[r.choice] != 1)
+            continue;
         int32_t rep = p.repetitionCount++;
         p.steps[r.choice].value = rep;
         p.steps[r.loopBack].op = OpLoopBack;
@@ -191,7 +197,7 @@ void MarkEmptyableRepetitions(Builder& b)
     }
 }
 
-int32_t Resolve(const Program& p, int32_t i);
+std::vector<int32_t> ResolveAll(const Program& p);
 
 // The entry of a one-or-more that cannot pass empty, where its operand
 // begins with a step that is no state of its own (a capture, a case switch),
@@ -200,12 +206,12 @@ int32_t Resolve(const Program& p, int32_t i);
 void MarkEntryStates(Builder& b)
 {
     Program& p = b.program;
-    for (size_t i = 0; i < p.nodes.size(); i++) {
-        Repetition r;
-        if (!IsRepetition(p.nodes[i]) || !FindRepetition(b, p.nodes[i], r) || r.entry < 0)
+    std::vector<int32_t> resolved = ResolveAll(p);
+    for (const Repetition& r : b.repetitions) {
+        if (r.entry < 0)
             continue;
         Step& entry = p.steps[r.entry];
-        uint8_t first = p.steps[Resolve(p, entry.other)].op;
+        uint8_t first = p.steps[resolved[entry.other]].op;
         if (entry.op == OpJump && (first == OpCapture || first == OpCaseSensitive || first == OpIgnoreCase)) {
             entry.op = OpEntry;
             entry.slot = p.choiceCount++;
@@ -213,53 +219,6 @@ void MarkEntryStates(Builder& b)
     }
 }
 
-// The choice of an empty-able repetition; its operand lies between it and its Join (`other`).
-bool IsRepetitionChoice(const Step& step)
-{
-    return (step.op == OpGreedy || step.op == OpLazy) && step.value >= 0;
-}
-
-// Whether a step of one of the kinds `ops` lies between steps `from` and `to`.
-bool Holds(const Program& p, int32_t from, int32_t to, std::initializer_list<uint8_t> ops)
-{
-    for (int32_t i = from; i < to; i++)
-        if (std::find(ops.begin(), ops.end(), p.steps[i].op) != ops.end())
-            return true;
-    return false;
-}
-
-bool HoldsCaseSwitch(const Program& p, int32_t from, int32_t to)
-{
-    return Holds(p, from, to, {OpCaseSensitive, OpIgnoreCase});
-}
-
-// Whether every way from step `from` meets a case switch before a literal,
-// before the match ends and, for the operand of `repetition` (steps `first`
-// to `last`), before the pass ends: then the ways from there walk the same
-// whatever the mode they begin in.
-bool SwitchesFirst(const Program& p, int32_t from, int32_t first, int32_t last, int32_t repetition)
-{
-    std::vector<uint8_t> seen(p.steps.size(), 0);
-    std::vector<int32_t> todo{from};
-    while (!todo.empty()) {
-        int32_t i = todo.back();
-        todo.pop_back();
-        if (i < first || i > last)
-            return false;  // the pass ends, or the way leaves the operand
-        if (seen[i])
-            continue;
-        seen[i] = 1;
-        const Step& step = p.steps[i];
-        if (step.op == OpCaseSensitive || step.op == OpIgnoreCase)
-            continue;
-        if (step.op == OpLiteral || step.op == OpAccept || (step.op == OpLoopBack && step.value == repetition))
-            return false;
-        int32_t to[2];
-        for (int k = Successors(step, to); k-- > 0;)
-            todo.push_back(to[k]);
-    }
-    return true;
-}
 
 // The mode in which every way through the operand of the repetition at
 // choice `c` comes back to its loop-back, whatever mode its pass began in
@@ -300,7 +259,7 @@ uint8_t ModeAtLoopBack(const Program& p, int32_t c)
 }
 
 // For each choice, the empty-able repetitions around it whose pass start the
-// memory of failed states must tell apart (see matcher.cpp): those whose
+// memory of failed states must tell apart (docs/engine.md): those whose
 // operand holds a case switch that a pass may not meet before its mode
 // matters, innermost first; and whether all of them come back to their
 // loop-back in one mode.
@@ -311,7 +270,7 @@ void ListEnclosingRepetitions(Program& p)
     p.loopBackModesOnly.assign(p.choiceCount, 1);
     for (size_t c = 0; c < p.steps.size(); c++) {
         const Step& choice = p.steps[c];
-        if (!IsRepetitionChoice(choice) || !HoldsCaseSwitch(p, static_cast<int32_t>(c) + 1, choice.other) ||
+        if (!IsRepetitionChoice(choice) || !p.HoldsSwitch(static_cast<int32_t>(c) + 1, choice.other) ||
             SwitchesFirst(p, choice.next, static_cast<int32_t>(c) + 1, choice.other - 1, choice.value))
             continue;
         uint8_t mode = ModeAtLoopBack(p, static_cast<int32_t>(c));
@@ -338,15 +297,20 @@ void FindOperandBytes(Program& p)
 {
     p.operandPlain.assign(p.repetitionCount, 0);
     p.operandBytes.assign(static_cast<size_t>(p.repetitionCount) * 32, 0);
-    for (size_t c = 0; c < p.steps.size(); c++) {
+    // Inner operands first: an outer one takes their bytes whole.
+    for (int32_t c = static_cast<int32_t>(p.steps.size()); c-- > 0;) {
         const Step& choice = p.steps[c];
         if (!IsRepetitionChoice(choice))
             continue;
-        int32_t from = static_cast<int32_t>(c) + 1;
-        p.operandPlain[choice.value] = !Holds(p, from, choice.other, {OpCapture, OpCaseSensitive, OpIgnoreCase});
+        p.operandPlain[choice.value] = !p.HoldsCapture(c + 1, choice.other) && !p.HoldsSwitch(c + 1, choice.other);
         uint8_t* bytes = &p.operandBytes[static_cast<size_t>(choice.value) * 32];
-        for (int32_t i = from; i < choice.other && p.operandPlain[choice.value]; i++) {
+        for (int32_t i = c + 1; i < choice.other && p.operandPlain[choice.value]; i++) {
             const Step& step = p.steps[i];
+            if (IsRepetitionChoice(step)) {
+                for (int k = 0; k < 32; k++)
+                    bytes[k] |= p.operandBytes[static_cast<size_t>(step.value) * 32 + k];
+                i = step.other - 1;
+            }
             if (step.op == OpClass)
                 for (int k = 0; k < 32; k++)
                     bytes[k] |= step.data[k];
@@ -354,92 +318,6 @@ void FindOperandBytes(Program& p)
                 for (uint8_t b : {UpperCase(step.data[0]), LowerCase(step.data[0]), step.data[0]})
                     bytes[b >> 3] |= static_cast<uint8_t>(1 << (b & 7));
         }
-    }
-}
-
-// The mode in which the first way of a pass of the repetition at choice `c`
-// comes back to its loop-back without consuming or testing anything (first
-// branches of choices, a lazy loop's first way taking nothing, the exits of
-// repetitions begun on the way): 0 or 1 when a switch sets it on the way,
-// KeepsMode when none does, NotEmpty when that way consumes or tests; then
-// *consumer is the step that consumes, if no switch or test comes first.
-uint8_t FirstWayMode(const Program& p, int32_t c, int32_t* consumer)
-{
-    const Step& choice = p.steps[c];
-    uint8_t mode = KeepsMode;
-    int32_t i = choice.next;
-    *consumer = -1;
-    for (size_t hops = 0; hops < p.steps.size(); hops++) {
-        const Step& step = p.steps[i];
-        switch (step.op) {
-        case OpLoopBack:
-            if (step.value == choice.value)
-                return mode;
-            i = step.exit;
-            continue;
-        case OpCaseSensitive: case OpIgnoreCase:
-            mode = step.op == OpCaseSensitive ? 1 : 0;
-            i = step.next;
-            continue;
-        case OpNext: case OpJoinRep: case OpGreedy: i = step.next; continue;
-        case OpJump: case OpEntry: case OpLazy: case OpLazyClassLoop: i = step.other; continue;
-        case OpClass: case OpLiteral: case OpClassLoop:
-            *consumer = mode == KeepsMode ? i : -1;
-            return NotEmpty;
-        default: return NotEmpty;
-        }
-    }
-    return NotEmpty;
-}
-
-void FindLeavingFirst(Program& p)
-{
-    p.leavesFirst.assign(p.repetitionCount, NotEmpty);
-    p.exitSwitchesFirst.assign(p.repetitionCount, 0);
-    p.firstConsumer.assign(p.repetitionCount, -1);
-    p.dependsIndex.assign(p.repetitionCount, -1);
-    int32_t last = static_cast<int32_t>(p.steps.size()) - 1;
-    for (size_t c = 0; c < p.steps.size(); c++) {
-        const Step& choice = p.steps[c];
-        int32_t at = static_cast<int32_t>(c);
-        if (IsRepetitionChoice(choice) && choice.op == OpGreedy) {
-            uint8_t mode = FirstWayMode(p, at, &p.firstConsumer[choice.value]);
-            // Where the way on from the Join meets a switch first, the mode a pass comes back in is of no account.
-            bool blind = SwitchesFirst(p, p.steps[choice.other].next, 0, last, -1);
-            p.exitSwitchesFirst[choice.value] = blind;
-            p.leavesFirst[choice.value] = mode == NotEmpty ? uint8_t(DependsOnPlace) : blind ? uint8_t(KeepsMode) : mode;
-            if (mode == NotEmpty)
-                p.dependsIndex[choice.value] = p.dependsCount++;
-            p.leavesFirstWrites = p.leavesFirstWrites || (mode == NotEmpty && Holds(p, at + 1, choice.other, {OpCapture}));
-        }
-    }
-    p.operandRegisters.assign(static_cast<size_t>(p.repetitionCount) * 2, 0);
-    for (size_t c = 0; c < p.steps.size() && p.leavesFirstWrites; c++) {
-        const Step& choice = p.steps[c];
-        if (!IsRepetitionChoice(choice))
-            continue;
-        for (int32_t i = static_cast<int32_t>(c) + 1; i < choice.other; i++)
-            if (p.steps[i].op == OpCapture)
-                p.operandRegisters[choice.value * 2 + p.steps[i].value / 64] |= uint64_t(1) << (p.steps[i].value % 64);
-    }
-    // Each such repetition's own: those inside its operand with no other of them between.
-    std::vector<std::vector<int32_t>> inner(p.repetitionCount);
-    std::vector<int32_t> open;  // choices of the enclosing ones, outermost first
-    for (int32_t c = 0; c < static_cast<int32_t>(p.steps.size()); c++) {
-        const Step& choice = p.steps[c];
-        if (!IsRepetitionChoice(choice) || p.leavesFirst[choice.value] != DependsOnPlace)
-            continue;
-        while (!open.empty() && p.steps[open.back()].other <= c)
-            open.pop_back();
-        if (!open.empty())
-            inner[p.steps[open.back()].value].push_back(c);
-        open.push_back(c);
-    }
-    p.innerStart.assign(1, 0);
-    p.inner.clear();
-    for (const std::vector<int32_t>& list : inner) {
-        p.inner.insert(p.inner.end(), list.begin(), list.end());
-        p.innerStart.push_back(static_cast<int32_t>(p.inner.size()));
     }
 }
 
@@ -460,26 +338,38 @@ void MarkClassLoops(Program& p)
     }
 }
 
-// Where a link really leads: past steps that only go on elsewhere.
-int32_t Resolve(const Program& p, int32_t i)
+// Where each link really leads: past steps that only go on elsewhere. Each
+// chain is followed once; a loop of jumps only leads to the sentinel, which fails.
+std::vector<int32_t> ResolveAll(const Program& p)
 {
-    for (size_t hops = 0; hops < p.steps.size(); hops++) {
-        const Step& step = p.steps[i];
-        if (step.op != OpNext && step.op != OpJump)
-            return i;
-        i = step.op == OpNext ? step.next : step.other;
+    const int32_t unknown = -1, onChain = -2, sentinel = static_cast<int32_t>(p.steps.size() - 1);
+    std::vector<int32_t> to(p.steps.size(), unknown), chain;
+    for (int32_t start = 0; start <= sentinel; start++) {
+        int32_t i = start;
+        while (to[i] == unknown && (p.steps[i].op == OpNext || p.steps[i].op == OpJump)) {
+            to[i] = onChain;
+            chain.push_back(i);
+            i = p.steps[i].op == OpNext ? p.steps[i].next : p.steps[i].other;
+        }
+        int32_t end = to[i] == onChain ? sentinel : to[i] >= 0 ? to[i] : i;
+        if (to[i] == unknown)
+            to[i] = i;
+        for (int32_t k : chain)
+            to[k] = end;
+        chain.clear();
     }
-    return static_cast<int32_t>(p.steps.size() - 1);  // a loop of jumps only: the sentinel fails
+    return to;
 }
 
 // Links skip markers of plain groups, plain Joins, jumps and AltEnds, so that
 // the matcher spends no step on them. Done last: the analysis needs them.
 void ShortenLinks(Program& p)
 {
+    std::vector<int32_t> to = ResolveAll(p);
     for (Step& step : p.steps) {
-        step.next = Resolve(p, step.next);
-        step.other = Resolve(p, step.other);
-        step.exit = Resolve(p, step.exit);
+        step.next = to[step.next];
+        step.other = to[step.other];
+        step.exit = to[step.exit];
     }
 }
 
@@ -509,100 +399,12 @@ void FindFirstBytes(Program& p)
         p.onlyFirstByte = -1;
 }
 
-// Literal steps that every way from a step to Accept passes one of, or
-// `none` when some way passes no literal (or too many would be needed).
-struct Cover {
-    bool none = false;
-    std::vector<int32_t> literals;  // sorted
-};
-
-const size_t MostRequired = 4;
-
-bool Merge(Cover& into, const Cover& from)
-{
-    if (into.none)
-        return false;
-    if (from.none) {
-        into.none = true;
-        into.literals.clear();
-        return true;
-    }
-    bool changed = false;
-    for (int32_t l : from.literals) {
-        auto at = std::lower_bound(into.literals.begin(), into.literals.end(), l);
-        if (at == into.literals.end() || *at != l)
-            into.literals.insert(at, l), changed = true;
-    }
-    if (into.literals.size() > MostRequired)
-        into.none = true, into.literals.clear();
-    return changed;
-}
-
-// The string a literal step begins: it and the literal steps that follow it at once.
-std::string LiteralRun(const Program& p, int32_t i)
-{
-    std::string run;
-    for (size_t hops = 0; p.steps[i].op == OpLiteral && hops < p.steps.size(); hops++) {
-        run.append(reinterpret_cast<const char*>(p.steps[i].data), p.steps[i].length);
-        i = p.steps[i].next;
-    }
-    return run;
-}
-
-// Finds strings one of which every match contains: the runs that begin at a
-// set of literal steps that every way from the first step to Accept passes.
-// Found on the links as the walk follows them, every test assumed to pass.
-void FindRequiredStrings(Program& p)
-{
-    size_t n = p.steps.size();
-    std::vector<Cover> cover(n);
-    for (size_t i = 0; i < n; i++) {
-        if (p.steps[i].op == OpLiteral)
-            cover[i].literals.push_back(static_cast<int32_t>(i));
-        if (p.steps[i].op == OpAccept)
-            cover[i].none = true;
-        p.switchesToExact = p.switchesToExact || p.steps[i].op == OpCaseSensitive;
-        p.switchesToFolded = p.switchesToFolded || p.steps[i].op == OpIgnoreCase;
-        p.captures = p.captures || p.steps[i].op == OpCapture;
-    }
-    for (bool changed = true; changed;) {
-        changed = false;
-        for (size_t i = n; i-- > 0;) {
-            const Step& step = p.steps[i];
-            switch (step.op) {
-            case OpLiteral: case OpAccept: case OpFail: continue;
-            case OpJump: case OpEntry: case OpClassLoop: case OpLazyClassLoop:
-                changed |= Merge(cover[i], cover[step.other]);
-                continue;
-            case OpLoopBack:
-                changed |= Merge(cover[i], cover[step.other]);
-                changed |= Merge(cover[i], cover[step.exit]);
-                continue;
-            case OpGreedy: case OpLazy:
-                changed |= Merge(cover[i], cover[step.other]);
-                changed |= Merge(cover[i], cover[step.next]);
-                continue;
-            default:
-                changed |= Merge(cover[i], cover[step.next]);
-            }
-        }
-    }
-    p.required.clear();
-    if (cover[0].none)
-        return;
-    for (int32_t l : cover[0].literals) {
-        std::string run = LiteralRun(p, l);
-        if (std::find(p.required.begin(), p.required.end(), run) == p.required.end())
-            p.required.push_back(run);
-    }
-}
-
 }  // namespace
 
 void BuildProgram(const PatternNode* first, Program& program, bool shortcuts)
 {
     program = Program();
-    Builder b{program, {}, 0};
+    Builder b{program, {}, 0, {}};
     for (const PatternNode* node = first; node; node = node->next) {
         b.index[node] = static_cast<int32_t>(program.nodes.size());
         program.nodes.push_back(node);
@@ -618,6 +420,13 @@ void BuildProgram(const PatternNode* first, Program& program, bool shortcuts)
     for (Step& step : program.steps)
         if (step.op == OpClass)
             step.data = &program.maps[step.value];
+    for (size_t i = 0; i <= program.nodes.size(); i++) {
+        const Step& step = program.steps[i];
+        program.capturesBefore.push_back(program.capturesBefore.back() + (step.op == OpCapture));
+        program.switchesBefore.push_back(program.switchesBefore.back() +
+                                         (step.op == OpCaseSensitive || step.op == OpIgnoreCase));
+    }
+    b.repetitions = FindRepetitions(b);
     MarkEmptyableRepetitions(b);
     MarkEntryStates(b);
     if (shortcuts)
@@ -627,6 +436,37 @@ void BuildProgram(const PatternNode* first, Program& program, bool shortcuts)
     FindLeavingFirst(program);
     FindFirstBytes(program);
     ShortenLinks(program);
+    for (const Step& step : program.steps) {
+        program.switchesToExact = program.switchesToExact || step.op == OpCaseSensitive;
+        program.switchesToFolded = program.switchesToFolded || step.op == OpIgnoreCase;
+        program.captures = program.captures || step.op == OpCapture;
+    }
     FindRequiredStrings(program);
     program.anchored = first && NodeWord(first) == LineStart;
+}
+
+bool SwitchesFirst(const Program& p, int32_t from, int32_t first, int32_t last, int32_t repetition)
+{
+    if (!p.HoldsSwitch(0, static_cast<int32_t>(p.steps.size())))
+        return false;  // every way reaches Accept, or a literal, first
+    std::vector<uint8_t> seen(p.steps.size(), 0);
+    std::vector<int32_t> todo{from};
+    while (!todo.empty()) {
+        int32_t i = todo.back();
+        todo.pop_back();
+        if (i < first || i > last)
+            return false;  // the pass ends, or the way leaves the operand
+        if (seen[i])
+            continue;
+        seen[i] = 1;
+        const Step& step = p.steps[i];
+        if (step.op == OpCaseSensitive || step.op == OpIgnoreCase)
+            continue;
+        if (step.op == OpLiteral || step.op == OpAccept || (step.op == OpLoopBack && step.value == repetition))
+            return false;
+        int32_t to[2];
+        for (int k = Successors(step, to); k-- > 0;)
+            todo.push_back(to[k]);
+    }
+    return true;
 }

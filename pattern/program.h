@@ -2,10 +2,16 @@
 // order, into an array of steps that say what the matcher does at each node.
 // Built once per pattern and kept until FreePattern releases that pattern.
 //
-// The steps also carry what the analysis of the list found: which repetitions
-// can take a pass that consumes nothing (only those need to remember where
-// their current pass began), where each AltEnd's skip lands, and which bytes
-// can start a match.
+// The program also carries what the analyses of the steps found, each for one
+// technique of the matcher (docs/engine.md): which repetitions can take a pass
+// that consumes nothing (only they remember where their pass began) and which
+// entries of one-or-mores are states; the repetitions around each choice whose
+// pass starts the failed-state memory tells apart, and the mode their passes
+// come back in; the bytes a plain operand can consume; leaving first
+// (leaving_first.h); class loops; the bytes that can begin a match; the
+// required strings (required_strings.h); where each AltEnd's skip lands. The
+// analyses follow the links of one table (FreeLinkTable, below) and take time
+// in proportion to the pattern.
 #ifndef STRINGSLIST_PATTERN_PROGRAM_H
 #define STRINGSLIST_PATTERN_PROGRAM_H
 
@@ -15,6 +21,7 @@
 #include <vector>
 
 #include "pattern/char_class.h"
+#include "pattern/leaving_first.h"
 
 struct PatternNode;
 
@@ -79,7 +86,6 @@ inline bool AnchorHolds(uint8_t op, const uint8_t* s, int32_t q, int32_t end)
     }
 }
 
-enum LeavesFirstKind : uint8_t { KeepsMode = 2, NotEmpty = 3, DependsOnPlace = 4 };
 const uint8_t NoSwitchMode = 2;
 
 struct Program {
@@ -100,30 +106,7 @@ struct Program {
     // switch (operandPlain), 32 bytes: the bytes its operand can consume.
     std::vector<uint8_t> operandPlain;
     std::vector<uint8_t> operandBytes;
-    // Per empty-able greedy repetition: when the first way of a pass consumes,
-    // tests and captures nothing, the mode it comes back in (0 or 1, or
-    // KeepsMode: the mode it began in); DependsOnPlace when it does, NotEmpty
-    // for the other repetitions. Where a pass's first outcome is to leave
-    // where it began, in the mode of the walk, the matcher tries leaving
-    // first, as if lazy. The mode is of no account where every way on from
-    // the repetition's Join meets a case switch first (exitSwitchesFirst).
-    std::vector<uint8_t> leavesFirst;
-    std::vector<uint8_t> exitSwitchesFirst;
-    // Per repetition, its index among the DependsOnPlace ones (-1 for the others), and their count.
-    std::vector<int32_t> dependsIndex;
-    int dependsCount = 0;
-    // Per DependsOnPlace repetition, the step its first way consumes at, if
-    // nothing else comes first (-1 if not): where it takes the byte, the
-    // pass is not known to leave first.
-    std::vector<int32_t> firstConsumer;
-    bool leavesFirstWrites = false;   // the operand of a DependsOnPlace repetition holds a capture
-    // Where one does, per repetition, two words of bits: the registers the
-    // captures of its operand store.
-    std::vector<uint64_t> operandRegisters;
-    // Per repetition, the choices of the DependsOnPlace repetitions inside
-    // its operand with none between: inner[innerStart[r] .. innerStart[r + 1]).
-    std::vector<int32_t> innerStart;
-    std::vector<int32_t> inner;
+    LeavingFirstFacts leaving;  // leaving_first.h
     bool anchored = false;    // the first node is LineStart: one attempt only
     bool nullable = false;    // a match can start without consuming (no start filter then)
     uint8_t firstBytes[32] = {};  // bytes that can begin a match when not nullable
@@ -134,10 +117,65 @@ struct Program {
     bool CaseSwitches() const { return switchesToExact || switchesToFolded; }
     // Every match contains one of these strings (compared exactly); none known when empty.
     std::vector<std::string> required;
+    std::string alwaysRequired;  // and this one too (none known when empty)
+    // Per step i, the captures and the case switches among the steps before it.
+    std::vector<int32_t> capturesBefore{0}, switchesBefore{0};
+    bool HoldsCapture(int32_t from, int32_t to) const { return capturesBefore[to] != capturesBefore[from]; }
+    bool HoldsSwitch(int32_t from, int32_t to) const { return switchesBefore[to] != switchesBefore[from]; }
 };
 
 // Fills `program` from the list starting at `first`; without shortcuts, no
 // class repetition becomes a loop of its own.
 void BuildProgram(const PatternNode* first, Program& program, bool shortcuts = true);
+
+// ---- What the analyses share ----
+
+// Per operation, the links a walk takes from it without consuming, in the
+// order it tries them (a loop-back: round again, then out). A Class or Literal
+// step goes on at `next` past its character; a class loop, at itself.
+enum StepLink : uint8_t { NoLink, NextLink, OtherLink, ExitLink };
+constexpr uint8_t FreeLinkTable[][2] = {
+    {NextLink, NoLink},    {OtherLink, NoLink},   {OtherLink, NoLink},  // OpNext, OpJump, OpEntry
+    {OtherLink, ExitLink}, {NextLink, NoLink},                          // OpLoopBack, OpJoinRep
+    {NextLink, NoLink},    {NextLink, NoLink},    {NextLink, NoLink},  {NextLink, NoLink},  // the anchors
+    {NextLink, NoLink},    {NextLink, NoLink},    {NoLink, NoLink},     // the case switches, OpAccept
+    {NoLink, NoLink},      {NoLink, NoLink},      {NextLink, NoLink},   // OpClass, OpLiteral, OpCapture
+    {NextLink, OtherLink}, {OtherLink, NextLink},                       // OpGreedy, OpLazy
+    {OtherLink, NoLink},   {OtherLink, NoLink},   {NoLink, NoLink},     // the class loops, OpFail
+};
+static_assert(sizeof FreeLinkTable / sizeof *FreeLinkTable == OpFail + 1, "a row per operation");
+
+// The steps a walk goes on to from `step` without consuming, first way first: their count, in to[0..1].
+inline int FreeLinks(const Step& step, int32_t* to)
+{
+    int count = 0;
+    for (uint8_t link : FreeLinkTable[step.op])
+        if (link != NoLink)
+            to[count++] = link == NextLink ? step.next : link == OtherLink ? step.other : step.exit;
+    return count;
+}
+
+// As FreeLinks, and past its character for a step that consumes: a Class or
+// Literal step's next, a class loop's operand (its `next`).
+inline int Successors(const Step& step, int32_t* to)
+{
+    int count = FreeLinks(step, to);
+    bool consumes = step.op == OpClass || step.op == OpLiteral || step.op == OpClassLoop || step.op == OpLazyClassLoop;
+    if (consumes)
+        to[count++] = step.next;
+    return count;
+}
+
+// The choice of an empty-able repetition; its operand lies between it and its Join (`other`).
+inline bool IsRepetitionChoice(const Step& step)
+{
+    return (step.op == OpGreedy || step.op == OpLazy) && step.value >= 0;
+}
+
+// Whether every way from step `from` meets a case switch before a literal,
+// before the match ends and, for the operand of `repetition` (steps `first`
+// to `last`), before the pass ends: then the ways from there walk the same
+// whatever the mode they begin in.
+bool SwitchesFirst(const Program& p, int32_t from, int32_t first, int32_t last, int32_t repetition);
 
 #endif

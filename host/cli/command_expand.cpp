@@ -27,7 +27,7 @@ bool ExpandLine(PatternNode* pattern, const char* templ, const char* line, int l
                 std::string& text)
 {
     MatchRegisters registers;
-    if (!SearchLine(pattern, line, length, line, registers.R, 1))
+    if (!SearchOrExit(pattern, line, length, line, registers.R, 1))
         return false;
     char* expanded = nullptr;
     int expandedLength = 0;

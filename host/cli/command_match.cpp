@@ -83,7 +83,7 @@ int RunPorcelain(const MatchOptions& o, PatternNode* pattern)
     while (!std::ferror(stdout) && reader.Next(line)) {  // failed output ends the reading
         int length = static_cast<int>(line.size());
         const char* from = line.data() + (o.From < length ? o.From : length);
-        bool found = SearchLine(pattern, line.data(), length, from, registers, o.Mode);
+        bool found = SearchOrExit(pattern, line.data(), length, from, registers, o.Mode);
         std::string out = found ? PorcelainRegisters(registers) : "nomatch";
         out += '\n';
         std::fwrite(out.data(), 1, out.size(), stdout);
@@ -119,7 +119,7 @@ long SearchFile(const MatchOptions& o, PatternNode* pattern, FILE* input, const 
     while (!std::ferror(stdout) && reader.Next(line)) {  // failed output ends the reading
         number++;
         int length = SubjectLength(line, false);
-        if (SearchLine(pattern, line.data(), length, line.data(), registers, o.Mode)) {
+        if (SearchOrExit(pattern, line.data(), length, line.data(), registers, o.Mode)) {
             PrintMatch(label, number, line.data(), length, registers, colour);
             matched++;
         }

@@ -5,6 +5,7 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <string>
 #include <unistd.h>
@@ -84,6 +85,19 @@ inline bool StandardOutputShowsColour()
 #else
     return true;
 #endif
+}
+
+// SearchLine for the commands; when the line could not be searched (memory
+// ran out), says so on standard error and ends the program with status 1.
+inline int SearchOrExit(const PatternNode* pattern, const char* line, int length, const char* from,
+                        int32_t* registers, unsigned mode)
+{
+    int found = SearchLineReporting(pattern, line, length, from, registers, mode);
+    if (found >= 0)
+        return found;
+    std::fflush(stdout);
+    std::fprintf(stderr, "stringslist: a line of %d characters could not be searched: not enough memory\n", length);
+    std::exit(1);
 }
 
 // The line as a search subject: a CR before the LF is no part of it.

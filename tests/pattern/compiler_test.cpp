@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 #include "pattern/pattern_node.h"
 #include "tests/pattern/pattern_text.h"
@@ -142,10 +143,12 @@ std::string Groups(int count)
 TEST(Compiler, NumbersGroupsFromOneUpToSixtyThree)
 {
     PatternNode* pattern = CompilePattern("(a)(b)");
-    EXPECT_EQ(LastGroupCount(), 2);
+    EXPECT_EQ(CapturingGroups(pattern), 2);
     FreePattern(pattern);
     EXPECT_EQ(Compiled("(x)"), "(1 'x' )1 !");
-    EXPECT_EQ(LastGroupCount(), 1);
+    pattern = CompilePattern("(x)");
+    EXPECT_EQ(CapturingGroups(pattern), 1);
+    FreePattern(pattern);
     EXPECT_NE(Compiled(Groups(63).c_str()), "none");
     EXPECT_EQ(Compiled(Groups(64).c_str()), "none");
     EXPECT_NE(Compiled(("{" + Groups(63) + "}{b}").c_str()), "none");
@@ -199,6 +202,24 @@ TEST(Compiler, MeasuresTheTextThePatternIsReadFrom)
         PatternNode* pattern = CompilePatternMeasuring(c.text, &length);
         EXPECT_EQ(length, c.length) << c.text;
         FreePattern(pattern);
+    }
+}
+
+// Every byte escaped matches itself alone; every byte left as it is either
+// matches itself alone or is one the escaping covers.
+TEST(Compiler, EscapedTextMatchesItselfAsItStands)
+{
+    std::string all;
+    for (int c = 1; c < 256; c++)
+        all += static_cast<char>(c);
+    std::vector<char> escaped(2 * all.size() + 1);
+    escaped[EscapePatternText(all.c_str(), escaped.data())] = '\0';
+    EXPECT_EQ(SearchText(escaped.data(), "x" + all), "0:1-256");
+    for (int c = 1; c < 256; c++) {
+        char text[2] = {static_cast<char>(c), 0}, out[3] = {};
+        bool escapes = EscapePatternText(text, out) == 2;
+        bool plain = SearchText(text, text) == "0:0-1" && SearchText(text, c == 'x' ? "y" : "x") == "nomatch";
+        EXPECT_NE(escapes, plain) << "byte " << c;
     }
 }
 

@@ -206,6 +206,34 @@ TEST(Matcher, MatchAtTriesOnePositionAndKeepsTheModeOfTheSuccessfulWay)
     FreePattern(pattern);
 }
 
+// A search whose table of live states would pass its bound (a long pattern
+// on a line of millions of characters) is not made: told apart from no
+// match, registers unset, and the next search is made as usual.
+TEST(Matcher, TellsASearchThatCannotBeMadeFromNoMatch)
+{
+    const std::string longLine(5000000, 'a'), shortLine = "aab";
+    const std::string wide = "{a?}*" + std::string(1100, 'x');
+    const struct {
+        const std::string* pattern;
+        const std::string* line;
+        int reported;
+    } cases[] = {{&wide, &longLine, -1}, {&wide, &shortLine, 0}, {&wide, &longLine, -1}};
+    int32_t registers[REGISTER_COUNT];
+    PatternNode* matching = CompilePattern("a+b");
+    for (const auto& c : cases) {
+        PatternNode* pattern = CompilePattern(c.pattern->c_str());
+        const char* line = c.line->data();
+        int length = static_cast<int>(c.line->size());
+        EXPECT_EQ(SearchLineReporting(pattern, line, length, line, registers, 0), c.reported);
+        EXPECT_EQ(FormatRegisters(registers), "nomatch");
+        EXPECT_EQ(SearchLine(pattern, line, length, line, registers, 0), 0);
+        EXPECT_EQ(SearchLineReporting(matching, "aab", 3, "aab", registers, 0), 1);
+        EXPECT_EQ(FormatRegisters(registers), "0:0-3");
+        FreePattern(pattern);
+    }
+    FreePattern(matching);
+}
+
 TEST(Matcher, ForgetsAFreedPatternWhoseAddressComesBack)
 {
     int32_t registers[REGISTER_COUNT];

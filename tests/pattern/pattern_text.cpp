@@ -71,6 +71,14 @@ std::string DescribePattern(const PatternNode* pattern)
     return text;
 }
 
+int CapturingGroups(const PatternNode* pattern)
+{
+    int groups = 0;
+    for (const PatternNode* node = pattern; node; node = node->next)
+        groups += IsGroupMarker(node) && (node->flags & CaptureFlag) && (node->flags & OpenFlag);
+    return groups;
+}
+
 std::string CheckLinks(const PatternNode* pattern)
 {
     std::map<const PatternNode*, int> place = Places(pattern);
@@ -88,7 +96,7 @@ std::string CheckLinks(const PatternNode* pattern)
         if (IsGroupMarker(node) && (node->flags & OpenFlag)) {
             open.push_back(node);
         } else if (IsGroupMarker(node)) {
-            if (open.empty() || open.back()->kind != node->kind)
+            if (open.empty() || open.back()->kind != node->kind || node->other != open.back() || open.back()->other != node)
                 return "unpaired marker at " + std::to_string(place[node]);
             open.pop_back();
         }

@@ -14,6 +14,9 @@ struct PatternNode;
 // place of `other`), { } plain markers, (n )n capturing markers.
 std::string DescribePattern(const PatternNode* pattern);
 
+// The capturing groups of a compiled pattern.
+int CapturingGroups(const PatternNode* pattern);
+
 // "" when prev/next links, other links and marker pairs are sound, else what is wrong.
 std::string CheckLinks(const PatternNode* pattern);
 
