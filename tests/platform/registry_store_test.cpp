@@ -9,6 +9,7 @@
 #include <sys/wait.h>
 
 #include "platform/registry_store.h"
+#include "platform/whole_file.h"
 #include "tests/support/registry_fixture.h"
 
 namespace {
@@ -283,7 +284,7 @@ TEST_F(RegistryStoreTest, ACrashBeforeTheRenameLeavesTheOldStoreWhole)
     std::string old = ReadFile(Store);
 
     pid_t child = Spawn([&] {
-        RegistryStoreBeforeRename = [] { _exit(42); };
+        WholeFileBeforeRename = [] { _exit(42); };
         SetText(key, "RX", "after");
         return 0;
     });
