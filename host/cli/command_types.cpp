@@ -17,6 +17,7 @@
 #include "host/cli/commands.h"
 #include "platform/reg_file.h"
 #include "platform/registry_tree.h"
+#include "platform/whole_file.h"
 #include "settings/store_layout.h"
 
 namespace {
@@ -247,11 +248,9 @@ int ExportTypes(const char* file)
         std::fwrite(text.data(), 1, text.size(), stdout);
         return std::fflush(stdout) == 0 ? 0 : Fail("cannot write the export to standard output");
     }
-    std::ofstream out(file, std::ios::binary | std::ios::trunc);
-    out << text;
-    out.close();
-    if (!out)
-        return Fail(std::string("cannot write ") + file + ": " + std::strerror(errno));
+    std::string error;
+    if (!ReplaceWholeFile(file, text, error))  // a full disk must not cut the backup it replaces
+        return Fail(error);
     std::printf("Exported %zu file types to %s.\n", exported.Keys.size() - 1, file);
     return 0;
 }

@@ -120,6 +120,8 @@ TEST(RegFileTest, ErrorsNameTheFileTheLineAndWhatWasExpected)
         {"REGEDIT4\n[HKEY_CURRENT_USER\\T]\n\"B\"=-\n", 3, "not supported"},
         {"REGEDIT4\n[HKEY_CURRENT_USER\\T]\nFileMask=x\n", 3, "expected [PATH]"},
         {"REGEDIT4\n[HKEY_CURRENT_USER\\T]\n\"RX\"=\"a~b\"\n", 3, "NUL byte"},
+        {"REGEDIT4\r\r[HKEY_CURRENT_USER\\T]\r\"RX\"=\"x\"\r", 1, "found carriage returns alone (CR)"},
+        {"REGEDIT4\n[HKEY_CURRENT_USER\\T]\r\"RX\"=\"x\"\n", 2, "carriage return without a line feed"},
     };
     for (const BadFile& c : cases) {
         std::string text = c.Text;
@@ -137,6 +139,11 @@ TEST(RegFileTest, OurOwnStoreMustEndWithALineEnd)
     std::string cut = whole.substr(0, whole.size() - 2);  // still a valid number: dword:000001
     Parse(cut, RegFileLenient);
     EXPECT_NE(ParseError(cut, RegFileComplete).find("cut short"), std::string::npos);
+    std::string carriageReturns = whole;
+    std::replace(carriageReturns.begin(), carriageReturns.end(), '\n', '\r');
+    std::string error = ParseError(carriageReturns, RegFileComplete);
+    EXPECT_EQ(error.find("cut short"), std::string::npos) << error;
+    EXPECT_NE(error.find("carriage returns alone"), std::string::npos) << error;
 }
 
 TEST(RegFileTest, EveryByteButNulRoundTripsInTextsAndNames)
