@@ -9,10 +9,13 @@
 // store that is a symbolic link is read and rewritten where the link leads (the
 // link stays); one that leads nowhere, or that is not a regular file, is an error.
 //
-// Reads are parsed once a process: the parsed store is kept and used again
-// while the file's device, inode, size and modification and change times are
-// those it was read with. A file changed within a clock tick of being read
-// could keep all five, so such a file is read again until it is older.
+// Reads are parsed once a process: the parsed store is kept, with its file held
+// open, while that file's device, inode, links, size and modification and
+// change times stay as they were read (a file renamed over or changed shows
+// at once) and the path still leads to it (looked at every 20 ms at most: a
+// folder moved or a link turned elsewhere shows within that). A file changed
+// within a clock tick of being read could keep all of these, so such a file
+// is read again until it is older.
 #ifndef STRINGSLIST_PLATFORM_REGISTRY_STORE_H
 #define STRINGSLIST_PLATFORM_REGISTRY_STORE_H
 
