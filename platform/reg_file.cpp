@@ -398,8 +398,10 @@ bool ReadKeyLine(Parser& p, size_t lineIndex, const std::string& s, size_t i)
     // becomes the last key, the one value lines go to.
     size_t last = keys.size() - 1;
     if (found != last) {
-        MoveKeyIndex(p, FoldedHash(JoinRegPath(keys[last].Path)), last, found);
+        uint64_t lastHash = FoldedHash(JoinRegPath(keys[last].Path));
+        MoveKeyIndex(p, lastHash, last, SIZE_MAX);  // through a mark: the two hashes may be one
         MoveKeyIndex(p, hash, found, last);
+        MoveKeyIndex(p, lastHash, SIZE_MAX, found);
         std::swap(keys[found], keys[last]);
         std::swap(p.ValueIndexes[found], p.ValueIndexes[last]);
     }

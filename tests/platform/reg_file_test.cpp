@@ -92,6 +92,31 @@ TEST(RegFileTest, ARepeatedKeyOrValueGathersInOnePlace)
         }
 }
 
+TEST(RegFileTest, KeysNamedAgainTakeTheirValuesBackWhereverTheyAre)
+{
+    // A holds enough values to be looked up by index; each key is named again,
+    // in other case, after the others.
+    std::string text = "REGEDIT4\n[H\\A]\n";
+    for (int v = 0; v < 20; v++)
+        text += "\"v" + std::to_string(v) + "\"=\"a\"\n";
+    text += "[H\\B]\n\"x\"=\"b\"\n[H\\C]\n[h\\b]\n\"X\"=\"b2\"\n[h\\a]\n\"V7\"=\"a2\"\n\"new\"=\"a\"\n"
+            "[h\\c]\n\"y\"=\"c\"\n";
+    RegFileDocument document = Parse(text);
+    ASSERT_EQ(document.Keys.size(), 3u);
+    // The order a repeat leaves: the key named again is swapped with the last one.
+    EXPECT_EQ(document.Keys[0].Path.back(), "B");
+    EXPECT_EQ(document.Keys[1].Path.back(), "A");
+    EXPECT_EQ(document.Keys[2].Path.back(), "C");
+    const std::vector<RegFileValue>& a = document.Keys[1].Values;
+    ASSERT_EQ(a.size(), 21u);
+    EXPECT_EQ(a[7].Name, "v7");
+    EXPECT_EQ(a[7].Data, "a2");
+    EXPECT_EQ(a[20].Name, "new");
+    ASSERT_EQ(document.Keys[0].Values.size(), 1u);
+    EXPECT_EQ(document.Keys[0].Values[0].Data, "b2");
+    ASSERT_EQ(document.Keys[2].Values.size(), 1u);
+}
+
 struct BadFile {
     const char* Text;
     int Line;
