@@ -566,16 +566,24 @@ bool SameRegName(const std::string& a, const std::string& b)
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
 }
 
+namespace {
+
 // Paths share most of their names, spelt alike: equal bytes are compared first.
+bool SameRegNameBytesFirst(const std::string& a, const std::string& b)
+{
+    return a == b || SameRegName(a, b);
+}
+
+}  // namespace
+
 bool SameRegPath(const std::vector<std::string>& a, const std::vector<std::string>& b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(),
-                      [](const std::string& x, const std::string& y) { return x == y || SameRegName(x, y); });
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameRegNameBytesFirst);
 }
 
 bool IsRegPathAtOrBelow(const std::vector<std::string>& path, const std::vector<std::string>& top)
 {
-    return path.size() >= top.size() && std::equal(top.begin(), top.end(), path.begin(), SameRegName);
+    return path.size() >= top.size() && std::equal(top.begin(), top.end(), path.begin(), SameRegNameBytesFirst);
 }
 
 bool RegNameLess(const std::string& a, const std::string& b)
@@ -589,7 +597,7 @@ bool RegPathLess(const std::vector<std::string>& a, const std::vector<std::strin
 {
     size_t n = std::min(a.size(), b.size());
     for (size_t i = 0; i < n; i++)
-        if (a[i] != b[i] && !SameRegName(a[i], b[i]))
+        if (!SameRegNameBytesFirst(a[i], b[i]))
             return RegNameLess(a[i], b[i]);
     return a.size() < b.size();
 }
