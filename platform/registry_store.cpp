@@ -137,11 +137,14 @@ void Normalise(RegFileDocument& document)
 }
 
 // The store file read and parsed, sorted and with its parents: info is the
-// file as opened, before its bytes were read. A missing file is an empty store.
+// file as opened, before its bytes were read; `held`, when given, gets the
+// file still open (-1 for none). A missing file is an empty store.
 bool ReadStoreFile(const std::string& path, const std::string& file, RegFileDocument& document, struct stat& info,
-                   std::string& error)
+                   std::string& error, int* held = nullptr)
 {
     document.Keys.clear();
+    if (held)
+        *held = -1;
     // Not blocking: a FIFO put in the store's place is refused, not waited on.
     int fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
     if (fd < 0) {
@@ -168,18 +171,22 @@ bool ReadStoreFile(const std::string& path, const std::string& file, RegFileDocu
                 break;
             bytes.append(buffer, size_t(n));
         }
-        close(fd);
+        if (held && ok)
+            *held = fd;
+        else
+            close(fd);
         fd = -1;
-        if (ok && !ParseRegFile(bytes, path, RegFileComplete, document, error))
-            return false;
+        ok = ok && ParseRegFile(bytes, path, RegFileComplete, document, error);
         if (ok)
             Normalise(document);
     } catch (const std::bad_alloc&) {
         if (fd >= 0)
             close(fd);
         document.Keys.clear();
-        return (error = "cannot read the store " + path + ": out of memory"), false;
+        ok = false, error = "cannot read the store " + path + ": out of memory";
     }
+    if (!ok && held && *held >= 0)
+        close(*held), *held = -1;
     return ok;
 }
 
@@ -281,19 +288,16 @@ bool CachedStoreHolds(const std::string& path)
 }
 
 void KeepStore(const std::string& path, const std::string& file, const struct stat& info, const timespec& readAt,
-               std::shared_ptr<const RegistryStoreSnapshot> store)
+               int fd, std::shared_ptr<const RegistryStoreSnapshot> store)
 {
     if (Cache.Fd >= 0)
         close(Cache.Fd);
-    struct stat held;
-    Cache.Fd = open(file.c_str(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    Cache.Fd = fd;
     Cache.Path = path;
     Cache.File = file;
     Cache.Info = info;
     Cache.PathSeenAt = Nanoseconds(readAt);
-    // Opened again after the read, it may be another file: then it is read again.
-    Cache.ReadAgain = MayChangeUnseen(info, readAt) || Cache.Fd < 0 || fstat(Cache.Fd, &held) != 0 ||
-                      !SameFile(info, held);
+    Cache.ReadAgain = fd < 0 || MayChangeUnseen(info, readAt);
     Cache.Store = std::move(store);
 }
 
@@ -320,14 +324,17 @@ bool ReadStoreAt(const std::string& path, std::shared_ptr<const RegistryStoreSna
         return true;
     }
     RegFileDocument document;
-    if (!ReadStoreFile(path, file, document, info, error))
+    int fd;
+    if (!ReadStoreFile(path, file, document, info, error, &fd))
         return false;
     try {
         store = std::make_shared<const RegistryStoreSnapshot>(std::move(document));
     } catch (const std::bad_alloc&) {
+        if (fd >= 0)
+            close(fd);
         return (error = "cannot read the store " + path + ": out of memory"), false;
     }
-    KeepStore(path, file, info, readAt, store);
+    KeepStore(path, file, info, readAt, fd, store);
     return true;
 }
 

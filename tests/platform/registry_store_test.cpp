@@ -3,6 +3,7 @@
 // at once lose nothing, that a crash before the rename leaves the old store
 // whole, and that handles are key paths that survive the file being replaced.
 #include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
 #include <functional>
@@ -34,6 +35,18 @@ bool Exists(const std::string& path)
 {
     struct stat s;
     return stat(path.c_str(), &s) == 0;
+}
+
+// The files this process has open (0 where /proc does not tell).
+size_t OpenFiles()
+{
+    size_t n = 0;
+    if (DIR* dir = opendir("/proc/self/fd")) {
+        while (readdir(dir))
+            n++;
+        closedir(dir);
+    }
+    return n;
 }
 
 LONG SetText(HKEY key, const std::string& name, const std::string& text)
@@ -129,6 +142,7 @@ TEST_F(RegistryStoreTest, AFileThatCannotBeParsedIsReportedAndLeftUntouched)
         {"odd UTF-16", std::string("\xFF\xFE\x52\x00\x45", 5), ":1: expected UTF-16"},
     };
     mkdir((ConfigDir + "/stringslist").c_str(), 0700);
+    size_t openFiles = OpenFiles();
     for (const BadStore& c : cases) {
         WriteFile(Store, c.Bytes);
         HKEY key = nullptr;
@@ -145,6 +159,7 @@ TEST_F(RegistryStoreTest, AFileThatCannotBeParsedIsReportedAndLeftUntouched)
         EXPECT_EQ(ReadFile(Store), c.Bytes) << c.What;
         EXPECT_FALSE(Exists(Store + ".tmp")) << c.What;
     }
+    EXPECT_EQ(OpenFiles(), openFiles) << "a failed read left the store open";
 }
 
 TEST_F(RegistryStoreTest, AHandleIsAPathThatSurvivesTheFileBeingReplaced)
