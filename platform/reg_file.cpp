@@ -82,6 +82,15 @@ bool DecodeText(const std::string& bytes, std::string& text)
 
 // ---- the line reader -----------------------------------------------------
 
+// A hash of the text as the registry compares it: ASCII folded to upper case.
+uint64_t FoldedHash(const std::string& text)
+{
+    uint64_t hash = 14695981039346656037ull;  // FNV-1a
+    for (char c : text)
+        hash = (hash ^ (unsigned char)AsciiUpper(c)) * 1099511628211ull;
+    return hash;
+}
+
 struct Parser {
     std::vector<std::string> Lines;
     size_t Next = 0;  // index of the next line to read
@@ -89,13 +98,23 @@ struct Parser {
     const std::string* FileName;
     std::string* Error;
     RegFileDocument* Document;
-    std::unordered_map<std::string, size_t> ValueIndex;  // folded name -> index, of the last key
+    // Indexes, so that neither many keys nor a long key cost a scan per
+    // line: the hash of a folded key path -> positions in Keys; per key, once
+    // it holds many values, folded value name -> position in its Values
+    // (kept beside Keys, moved with them).
+    std::unordered_multimap<uint64_t, size_t> KeyIndex;
+    std::vector<std::unordered_map<std::string, size_t>> ValueIndexes;
 
     bool Fail(size_t lineIndex, const std::string& message)
     {
         *Error = *FileName + ":" + std::to_string(lineIndex + 1) + ": " + message;
+        if (lineIndex < Lines.size() && HasLoneCarriageReturn(Lines[lineIndex]))
+            *Error += " (the line holds a carriage return without a line feed: line ends must be LF or CR LF)";
         return false;
     }
+
+    // SplitLines leaves no CR at a line's end, so any CR left is a lone one.
+    static bool HasLoneCarriageReturn(const std::string& line) { return line.find('\r') != std::string::npos; }
 };
 
 bool IsBlank(char c)
@@ -279,18 +298,57 @@ bool ReadValueData(Parser& p, size_t lineIndex, const std::string& s, size_t i, 
     return p.Fail(lineIndex, "expected \"text\", dword:, hex: or hex(N): after =");
 }
 
-// A value named twice in a key: the later one wins. The index of folded names
-// keeps a long key from costing a scan per value.
+// Where a key holds a value of that name, or values.size(). A few values are
+// looked through; past them the key gets an index.
+size_t FindValue(Parser& p, const std::string& name)
+{
+    const size_t FewValues = 16;
+    std::vector<RegFileValue>& values = p.Document->Keys.back().Values;
+    std::unordered_map<std::string, size_t>& index = p.ValueIndexes.back();
+    if (values.size() < FewValues) {
+        for (size_t v = 0; v < values.size(); v++)
+            if (SameRegName(values[v].Name, name))
+                return v;
+        return values.size();
+    }
+    for (size_t v = index.size(); v < values.size(); v++)
+        index.emplace(FoldRegName(values[v].Name), v);
+    auto found = index.find(FoldRegName(name));
+    return found == index.end() ? values.size() : found->second;
+}
+
+// A value named twice in a key: the later one wins.
 void StoreValue(Parser& p, RegFileValue value)
 {
-    RegFileKey& key = p.Document->Keys.back();
-    auto known = p.ValueIndex.emplace(FoldRegName(value.Name), key.Values.size());
-    if (known.second) {
-        key.Values.push_back(value);
+    std::vector<RegFileValue>& values = p.Document->Keys.back().Values;
+    size_t known = FindValue(p, value.Name);
+    if (known == values.size()) {
+        values.push_back(std::move(value));
     } else {
-        key.Values[known.first->second].Type = value.Type;
-        key.Values[known.first->second].Data = value.Data;
+        values[known].Type = value.Type;
+        values[known].Data = std::move(value.Data);
     }
+}
+
+// The position of the key of that path in Keys, or Keys.size().
+size_t FindKey(Parser& p, uint64_t hash, const std::vector<std::string>& path)
+{
+    auto range = p.KeyIndex.equal_range(hash);
+    for (auto at = range.first; at != range.second; ++at)
+        if (SameRegPath(p.Document->Keys[at->second].Path, path))
+            return at->second;
+    return p.Document->Keys.size();
+}
+
+// Moves the index entry of the key at `from` to `to`.
+void MoveKeyIndex(Parser& p, uint64_t hash, size_t from, size_t to)
+{
+    auto range = p.KeyIndex.equal_range(hash);
+    for (auto at = range.first; at != range.second; ++at)
+        if (at->second == from) {
+            at->second = to;
+            return;
+        }
 }
 
 bool ReadValueLine(Parser& p, size_t lineIndex, const std::string& s, size_t i)
@@ -323,17 +381,26 @@ bool ReadKeyLine(Parser& p, size_t lineIndex, const std::string& s, size_t i)
     for (const std::string& c : components)
         if (c.empty())
             return p.Fail(lineIndex, "expected key names between the backslashes of [" + Excerpt(path) + "]");
-    for (RegFileKey& key : p.Document->Keys)
-        if (SameRegPath(key.Path, components)) {
-            // A key named twice: its values gather under the first section.
-            std::swap(key, p.Document->Keys.back());
-            p.ValueIndex.clear();
-            for (size_t v = 0; v < p.Document->Keys.back().Values.size(); v++)
-                p.ValueIndex.emplace(FoldRegName(p.Document->Keys.back().Values[v].Name), v);
-            return true;
-        }
-    p.Document->Keys.push_back(RegFileKey{components, {}});
-    p.ValueIndex.clear();
+    std::vector<RegFileKey>& keys = p.Document->Keys;
+    uint64_t hash = FoldedHash(path);
+    size_t found = FindKey(p, hash, components);
+    if (found == keys.size()) {
+        p.KeyIndex.emplace(hash, keys.size());
+        keys.push_back(RegFileKey{std::move(components), {}});
+        p.ValueIndexes.emplace_back();
+        return true;
+    }
+    // A key named twice: its values gather under the first section, which
+    // becomes the last key, the one value lines go to.
+    size_t last = keys.size() - 1;
+    if (found != last) {
+        uint64_t lastHash = FoldedHash(JoinRegPath(keys[last].Path));
+        MoveKeyIndex(p, lastHash, last, SIZE_MAX);  // through a mark: the two hashes may be one
+        MoveKeyIndex(p, hash, found, last);
+        MoveKeyIndex(p, lastHash, SIZE_MAX, found);
+        std::swap(keys[found], keys[last]);
+        std::swap(p.ValueIndexes[found], p.ValueIndexes[last]);
+    }
     return true;
 }
 
@@ -458,6 +525,9 @@ bool ParseRegFile(const std::string& bytes, const std::string& fileName, RegFile
     long nulLine = NulLine(text);
     if (nulLine >= 0)
         return p.Fail(size_t(nulLine), "unexpected NUL byte: this is not a .reg text file");
+    if (text.find('\r') != std::string::npos && text.find('\n') == std::string::npos)
+        return p.Fail(0, "expected LF or CR LF line ends, found carriage returns alone (CR): convert the "
+                         "line ends, for example with: tr '\\r' '\\n'");
     p.Lines = SplitLines(text);
     if (strictness == RegFileComplete && !text.empty() && text.back() != '\n')
         return p.Fail(p.Lines.size() - 1, "expected a line end at the end of the file (the file is cut short)");
@@ -492,14 +562,24 @@ bool SameRegName(const std::string& a, const std::string& b)
     return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) { return AsciiUpper(x) == AsciiUpper(y); });
 }
 
+namespace {
+
+// Paths share most of their names, spelt alike: equal bytes are compared first.
+bool SameRegNameBytesFirst(const std::string& a, const std::string& b)
+{
+    return a == b || SameRegName(a, b);
+}
+
+}  // namespace
+
 bool SameRegPath(const RegKeyPath& a, const RegKeyPath& b)
 {
-    return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameRegName);
+    return std::equal(a.begin(), a.end(), b.begin(), b.end(), SameRegNameBytesFirst);
 }
 
 bool IsRegPathAtOrBelow(const RegKeyPath& path, const RegKeyPath& top)
 {
-    return path.size() >= top.size() && std::equal(top.begin(), top.end(), path.begin(), SameRegName);
+    return path.size() >= top.size() && std::equal(top.begin(), top.end(), path.begin(), SameRegNameBytesFirst);
 }
 
 bool RegNameLess(const std::string& a, const std::string& b)
@@ -511,7 +591,11 @@ bool RegNameLess(const std::string& a, const std::string& b)
 
 bool RegPathLess(const RegKeyPath& a, const RegKeyPath& b)
 {
-    return std::lexicographical_compare(a.begin(), a.end(), b.begin(), b.end(), RegNameLess);
+    size_t n = std::min(a.size(), b.size());
+    for (size_t i = 0; i < n; i++)
+        if (!SameRegNameBytesFirst(a[i], b[i]))
+            return RegNameLess(a[i], b[i]);
+    return a.size() < b.size();
 }
 
 RegKeyPath SplitRegPath(const std::string& path)

@@ -1,11 +1,13 @@
 // The seven registry functions outside Windows, over the store file of
 // registry_store.h. A key handle is a key path, not a position in a loaded
-// file: every call reads the store afresh (a change under the lock), so
-// handles stay valid while another process rewrites the file. Names compare
-// without regard to ASCII case and subkeys enumerate in folded upper-case
-// order, as the Windows registry does.
+// file: every call looks at the store as it is on disk now (a read sees the
+// last parse while the file is unchanged; a change reads it under the lock),
+// so handles stay valid while another process rewrites the file. Names
+// compare without regard to ASCII case and subkeys enumerate in folded
+// upper-case order, as the Windows registry does.
 #include <algorithm>
 #include <cstring>
+#include <memory>
 #include <mutex>
 #include <new>
 #include <set>
@@ -69,6 +71,20 @@ bool AppendSubkeyPath(KeyPath& path, const char* subKey)
     return true;
 }
 
+typedef std::shared_ptr<const RegistryStoreSnapshot> Snapshot;
+
+bool IsHive(const KeyPath& path)
+{
+    return path.size() == 1 && SameRegName(path[0], CurrentUserHive);
+}
+
+bool KeyExists(const RegistryStoreSnapshot& store, const KeyPath& path)
+{
+    return IsHive(path) || store.Find(path);
+}
+
+// In a change, the store being changed is searched key by key: the change
+// costs a whole write anyway.
 RegFileKey* FindKey(RegFileDocument& document, const KeyPath& path)
 {
     for (RegFileKey& key : document.Keys)
@@ -79,24 +95,14 @@ RegFileKey* FindKey(RegFileDocument& document, const KeyPath& path)
 
 bool KeyExists(RegFileDocument& document, const KeyPath& path)
 {
-    return (path.size() == 1 && SameRegName(path[0], CurrentUserHive)) || FindKey(document, path);
+    return IsHive(path) || FindKey(document, path);
 }
 
-bool IsChildOf(const KeyPath& child, const KeyPath& parent)
+bool HasSubkeys(const RegFileDocument& document, const KeyPath& path)
 {
-    return child.size() == parent.size() + 1 &&
-           std::equal(parent.begin(), parent.end(), child.begin(), SameRegName);
-}
-
-// The names of a key's subkeys in enumeration order.
-std::vector<std::string> SubkeyNames(RegFileDocument& document, const KeyPath& path)
-{
-    std::vector<std::string> names;
-    for (const RegFileKey& key : document.Keys)
-        if (IsChildOf(key.Path, path))
-            names.push_back(key.Path.back());
-    std::sort(names.begin(), names.end(), RegNameLess);
-    return names;
+    return std::any_of(document.Keys.begin(), document.Keys.end(), [&](const RegFileKey& key) {
+        return key.Path.size() == path.size() + 1 && IsRegPathAtOrBelow(key.Path, path);
+    });
 }
 
 // The hive itself holds values too, though no .reg line may have named it.
@@ -110,18 +116,23 @@ RegFileKey* FindOrAddHive(RegFileDocument& document, const KeyPath& path)
     return key;
 }
 
-RegFileValue* FindValue(RegFileKey& key, const std::string& name)
+const RegFileValue* FindValue(const RegFileKey& key, const std::string& name)
 {
-    for (RegFileValue& value : key.Values)
+    for (const RegFileValue& value : key.Values)
         if (SameRegName(value.Name, name))
             return &value;
     return nullptr;
 }
 
-LONG ReadStore(RegFileDocument& document)
+RegFileValue* FindValue(RegFileKey& key, const std::string& name)
+{
+    return const_cast<RegFileValue*>(FindValue(static_cast<const RegFileKey&>(key), name));
+}
+
+LONG ReadStore(Snapshot& store)
 {
     std::string error;
-    bool ok = ReadRegistryStore(document, error);
+    bool ok = ReadRegistryStore(store, error);
     NoteStoreAccess(ok, error);
     return ok ? ERROR_SUCCESS : ERROR_BADDB;
 }
@@ -169,12 +180,12 @@ template <typename Body> LONG OnKey(HKEY key, Body body)
 // The key exists already (a read), or is created with its parents (a change).
 LONG CreateKey(const KeyPath& path, DWORD& disposition)
 {
-    RegFileDocument document;
-    LONG status = ReadStore(document);
+    Snapshot store;
+    LONG status = ReadStore(store);
     if (status != ERROR_SUCCESS)
         return status;
     disposition = REG_OPENED_EXISTING_KEY;
-    if (KeyExists(document, path))
+    if (KeyExists(*store, path))
         return ERROR_SUCCESS;
     return ChangeStore([&](RegFileDocument& fresh, bool& changed) {
         if (!KeyExists(fresh, path)) {
@@ -264,14 +275,14 @@ LONG RegQueryValueExA(HKEY key, LPCSTR name, LPDWORD reserved, LPDWORD type, LPB
     return OnKey(key, [&](KeyPath& path) -> LONG {
         if (reserved)
             return ERROR_INVALID_PARAMETER;
-        RegFileDocument document;
-        LONG status = ReadStore(document);
+        Snapshot store;
+        LONG status = ReadStore(store);
         if (status != ERROR_SUCCESS)
             return status;
-        RegFileKey* stored = FindKey(document, path);
+        const RegFileKey* stored = store->Find(path);
         if (!stored)
-            return KeyExists(document, path) ? ERROR_FILE_NOT_FOUND : ERROR_KEY_DELETED;
-        RegFileValue* value = FindValue(*stored, name ? name : "");
+            return IsHive(path) ? ERROR_FILE_NOT_FOUND : ERROR_KEY_DELETED;
+        const RegFileValue* value = FindValue(*stored, name ? name : "");
         return value ? CopyOut(*value, type, data, dataSize) : ERROR_FILE_NOT_FOUND;
     });
 }
@@ -323,16 +334,16 @@ LONG RegEnumKeyExA(HKEY key, DWORD index, LPSTR name, LPDWORD nameSize, LPDWORD 
     return OnKey(key, [&](KeyPath& path) -> LONG {
         if (!name || !nameSize || reserved)
             return ERROR_INVALID_PARAMETER;
-        RegFileDocument document;
-        LONG status = ReadStore(document);
+        Snapshot store;
+        LONG status = ReadStore(store);
         if (status != ERROR_SUCCESS)
             return status;
-        if (!KeyExists(document, path))
+        if (!KeyExists(*store, path))
             return ERROR_KEY_DELETED;
-        std::vector<std::string> names = SubkeyNames(document, path);
-        if (index >= names.size())
+        const std::vector<size_t>& subkeys = store->Subkeys(path);
+        if (index >= subkeys.size())
             return ERROR_NO_MORE_ITEMS;
-        const std::string& found = names[index];
+        const std::string& found = store->Document().Keys[subkeys[index]].Path.back();
         if (found.size() + 1 > *nameSize)
             return ERROR_MORE_DATA;  // the buffer is left alone: never overrun
         std::memcpy(name, found.c_str(), found.size() + 1);
@@ -356,7 +367,7 @@ LONG RegDeleteKeyA(HKEY key, LPCSTR subKey)
             RegFileKey* stored = FindKey(document, path);
             if (!stored)
                 return ERROR_FILE_NOT_FOUND;
-            if (!SubkeyNames(document, path).empty())
+            if (HasSubkeys(document, path))
                 return ERROR_ACCESS_DENIED;  // as Windows: only a key without subkeys goes
             document.Keys.erase(document.Keys.begin() + (stored - document.Keys.data()));
             changed = true;

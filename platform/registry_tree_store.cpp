@@ -20,10 +20,10 @@ void KeepBelow(const RegKeyPath& top, const RegFileDocument& store, RegFileDocum
 
 bool ReadRegistryTree(const RegKeyPath& top, RegFileDocument& tree, std::string& error)
 {
-    RegFileDocument store;
+    std::shared_ptr<const RegistryStoreSnapshot> store;
     if (!ReadRegistryStore(store, error))
         return false;
-    KeepBelow(top, store, tree);
+    KeepBelow(top, store->Document(), tree);
     return true;
 }
 

@@ -1,14 +1,13 @@
 // stringslist types export: the file types below a root as a REGEDIT4 file,
 // CRLF on every system, that a Windows registry editor imports as it stands
 // into that root.
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
 #include <string>
 
 #include "host/cli/commands.h"
 #include "host/cli/type_store.h"
 #include "host/cli/types_commands.h"
+#include "platform/whole_file.h"
 
 const CommandSpec TypesExportSpec = {
     "types export", "types export [--root KEY] [FILE]",
@@ -40,13 +39,9 @@ int RunTypesExport(int argc, char** argv, std::string root)
         return 0;
     }
     const std::string& file = args.Operands[0];
-    FILE* out = std::fopen(file.c_str(), "wb");
-    bool written = out && std::fwrite(text.data(), 1, text.size(), out) == text.size();
-    int error = errno;
-    if (out && std::fclose(out) != 0 && written)
-        written = false, error = errno;
-    if (!written)
-        return Fail("cannot write " + file + ": " + std::strerror(error));
+    std::string error;
+    if (!ReplaceWholeFile(file, text, error))  // a full disk must not cut the backup it replaces
+        return Fail(error);
     std::printf("Exported %zu file types to %s.\n", exported.Keys.size() - 1, file.c_str());
     return 0;
 }

@@ -92,6 +92,31 @@ TEST(RegFileTest, ARepeatedKeyOrValueGathersInOnePlace)
         }
 }
 
+TEST(RegFileTest, KeysNamedAgainTakeTheirValuesBackWhereverTheyAre)
+{
+    // A holds enough values to be looked up by index; each key is named again,
+    // in other case, after the others.
+    std::string text = "REGEDIT4\n[H\\A]\n";
+    for (int v = 0; v < 20; v++)
+        text += "\"v" + std::to_string(v) + "\"=\"a\"\n";
+    text += "[H\\B]\n\"x\"=\"b\"\n[H\\C]\n[h\\b]\n\"X\"=\"b2\"\n[h\\a]\n\"V7\"=\"a2\"\n\"new\"=\"a\"\n"
+            "[h\\c]\n\"y\"=\"c\"\n";
+    RegFileDocument document = Parse(text);
+    ASSERT_EQ(document.Keys.size(), 3u);
+    // The order a repeat leaves: the key named again is swapped with the last one.
+    EXPECT_EQ(document.Keys[0].Path.back(), "B");
+    EXPECT_EQ(document.Keys[1].Path.back(), "A");
+    EXPECT_EQ(document.Keys[2].Path.back(), "C");
+    const std::vector<RegFileValue>& a = document.Keys[1].Values;
+    ASSERT_EQ(a.size(), 21u);
+    EXPECT_EQ(a[7].Name, "v7");
+    EXPECT_EQ(a[7].Data, "a2");
+    EXPECT_EQ(a[20].Name, "new");
+    ASSERT_EQ(document.Keys[0].Values.size(), 1u);
+    EXPECT_EQ(document.Keys[0].Values[0].Data, "b2");
+    ASSERT_EQ(document.Keys[2].Values.size(), 1u);
+}
+
 struct BadFile {
     const char* Text;
     int Line;
@@ -120,6 +145,8 @@ TEST(RegFileTest, ErrorsNameTheFileTheLineAndWhatWasExpected)
         {"REGEDIT4\n[HKEY_CURRENT_USER\\T]\n\"B\"=-\n", 3, "not supported"},
         {"REGEDIT4\n[HKEY_CURRENT_USER\\T]\nFileMask=x\n", 3, "expected [PATH]"},
         {"REGEDIT4\n[HKEY_CURRENT_USER\\T]\n\"RX\"=\"a~b\"\n", 3, "NUL byte"},
+        {"REGEDIT4\r\r[HKEY_CURRENT_USER\\T]\r\"RX\"=\"x\"\r", 1, "found carriage returns alone (CR)"},
+        {"REGEDIT4\n[HKEY_CURRENT_USER\\T]\r\"RX\"=\"x\"\n", 2, "carriage return without a line feed"},
     };
     for (const BadFile& c : cases) {
         std::string text = c.Text;
@@ -137,6 +164,11 @@ TEST(RegFileTest, OurOwnStoreMustEndWithALineEnd)
     std::string cut = whole.substr(0, whole.size() - 2);  // still a valid number: dword:000001
     Parse(cut, RegFileLenient);
     EXPECT_NE(ParseError(cut, RegFileComplete).find("cut short"), std::string::npos);
+    std::string carriageReturns = whole;
+    std::replace(carriageReturns.begin(), carriageReturns.end(), '\n', '\r');
+    std::string error = ParseError(carriageReturns, RegFileComplete);
+    EXPECT_EQ(error.find("cut short"), std::string::npos) << error;
+    EXPECT_NE(error.find("carriage returns alone"), std::string::npos) << error;
 }
 
 TEST(RegFileTest, EveryByteButNulRoundTripsInTextsAndNames)

@@ -2,13 +2,17 @@
 // cannot parse is reported and never overwritten, that two processes writing
 // at once lose nothing, that a crash before the rename leaves the old store
 // whole, and that handles are key paths that survive the file being replaced.
+#include <cstdlib>
+#include <dirent.h>
 #include <fcntl.h>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <sys/stat.h>
 #include <sys/wait.h>
 
 #include "platform/registry_store.h"
+#include "platform/whole_file.h"
 #include "tests/support/registry_fixture.h"
 
 namespace {
@@ -31,6 +35,18 @@ bool Exists(const std::string& path)
 {
     struct stat s;
     return stat(path.c_str(), &s) == 0;
+}
+
+// The files this process has open (0 where /proc does not tell).
+size_t OpenFiles()
+{
+    size_t n = 0;
+    if (DIR* dir = opendir("/proc/self/fd")) {
+        while (readdir(dir))
+            n++;
+        closedir(dir);
+    }
+    return n;
 }
 
 LONG SetText(HKEY key, const std::string& name, const std::string& text)
@@ -126,6 +142,7 @@ TEST_F(RegistryStoreTest, AFileThatCannotBeParsedIsReportedAndLeftUntouched)
         {"odd UTF-16", std::string("\xFF\xFE\x52\x00\x45", 5), ":1: expected UTF-16"},
     };
     mkdir((ConfigDir + "/stringslist").c_str(), 0700);
+    size_t openFiles = OpenFiles();
     for (const BadStore& c : cases) {
         WriteFile(Store, c.Bytes);
         HKEY key = nullptr;
@@ -142,6 +159,7 @@ TEST_F(RegistryStoreTest, AFileThatCannotBeParsedIsReportedAndLeftUntouched)
         EXPECT_EQ(ReadFile(Store), c.Bytes) << c.What;
         EXPECT_FALSE(Exists(Store + ".tmp")) << c.What;
     }
+    EXPECT_EQ(OpenFiles(), openFiles) << "a failed read left the store open";
 }
 
 TEST_F(RegistryStoreTest, AHandleIsAPathThatSurvivesTheFileBeingReplaced)
@@ -228,6 +246,99 @@ TEST_F(RegistryStoreTest, PunctuationSortsByItsUpperCaseFolding)
     RegCloseKey(key);
 }
 
+struct OutsideChange {
+    const char* What;
+    int AgeMs;  // how old the store is when first read: a younger one is read at every call
+    std::function<void(const std::string& store, const std::string& text)> Write;
+    int SeenAfterMs;  // a change of where the path leads is looked for once a grain
+};
+
+TEST_F(RegistryStoreTest, AChangeByAnotherProgramIsSeenByTheNextRead)
+{
+    std::string folder = ConfigDir + "/stringslist";
+    const OutsideChange changes[] = {
+        {"rewritten in place at once", 0, [](const std::string& store, const std::string& text) { WriteFile(store, text); }, 0},
+        {"rewritten in place later", 50, [](const std::string& store, const std::string& text) { WriteFile(store, text); }, 0},
+        {"replaced by a rename", 50,
+         [](const std::string& store, const std::string& text) {
+             WriteFile(store + ".new", text);
+             rename((store + ".new").c_str(), store.c_str());
+         },
+         0},
+        {"its folder moved away and made anew", 50,
+         [&](const std::string& store, const std::string& text) {
+             rename(folder.c_str(), (folder + ".old").c_str());
+             mkdir(folder.c_str(), 0700);
+             WriteFile(store, text);
+         },
+         30},
+    };
+    for (const OutsideChange& c : changes) {
+        HKEY key = Open();
+        ASSERT_EQ(SetText(key, "RX", "old-AA"), ERROR_SUCCESS);
+        usleep(c.AgeMs * 1000);
+        EXPECT_EQ(Query(key, "RX"), std::string("old-AA", 7)) << c.What;
+        std::string text = ReadFile(Store);
+        text.replace(text.find("old-AA"), 6, "new-BB");  // the same size: only times or the inode tell
+        c.Write(Store, text);
+        usleep(c.SeenAfterMs * 1000);
+        EXPECT_EQ(Query(key, "RX"), std::string("new-BB", 7)) << c.What;
+        RegCloseKey(key);
+        std::system(("rm -rf '" + folder + ".old'").c_str());
+    }
+}
+
+struct NotAStore {
+    const char* What;
+    std::function<void(const std::string& store)> Make;
+    const char* Said;
+};
+
+TEST_F(RegistryStoreTest, OnlyARegularFileIsAStore)
+{
+    const NotAStore cases[] = {
+        {"a FIFO", [](const std::string& store) { mkfifo(store.c_str(), 0600); }, "is a FIFO, not a regular file"},
+        {"a link to an endless device", [](const std::string& store) { symlink("/dev/zero", store.c_str()); },
+         "(/dev/zero) is a character device, not a regular file"},
+        {"a directory", [](const std::string& store) { mkdir(store.c_str(), 0700); }, "is a directory, not a file"},
+    };
+    mkdir((ConfigDir + "/stringslist").c_str(), 0700);
+    for (const NotAStore& c : cases) {
+        c.Make(Store);
+        struct stat before, after;
+        lstat(Store.c_str(), &before);
+        EXPECT_EQ(Query(HKEY_CURRENT_USER, "x"), "<status 1009>") << c.What;
+        EXPECT_NE(RegistryStoreError().find(Store + " " + c.Said), std::string::npos) << RegistryStoreError();
+        EXPECT_NE(SetText(HKEY_CURRENT_USER, "x", "y"), ERROR_SUCCESS) << c.What;
+        EXPECT_NE(RegistryStoreError().find(c.Said), std::string::npos) << RegistryStoreError();
+        ASSERT_EQ(lstat(Store.c_str(), &after), 0) << c.What;
+        EXPECT_EQ(after.st_mode, before.st_mode) << c.What << " was replaced";
+        std::system(("rm -rf '" + Store + "'").c_str());
+    }
+}
+
+TEST_F(RegistryStoreTest, ARewriteKeepsModeAndOwnerAndLeavesHardLinksTheOldStore)
+{
+    HKEY key = Open();
+    ASSERT_EQ(SetText(key, "RX", "before"), ERROR_SUCCESS);
+    std::string old = ReadFile(Store), other = ConfigDir + "/other.reg";
+    uid_t owner = getuid() == 0 ? 65534 : getuid();  // root writes a user's store
+    gid_t group = getuid() == 0 ? 65534 : getgid();
+    ASSERT_EQ(chown(Store.c_str(), owner, group), 0);
+    ASSERT_EQ(chmod(Store.c_str(), 0644), 0);
+    ASSERT_EQ(link(Store.c_str(), other.c_str()), 0);
+
+    ASSERT_EQ(SetText(key, "RX", "after"), ERROR_SUCCESS);
+    struct stat info;
+    ASSERT_EQ(stat(Store.c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0644u);
+    EXPECT_EQ(info.st_uid, owner);
+    EXPECT_EQ(info.st_gid, group);
+    EXPECT_EQ(Query(key, "RX"), std::string("after", 6));
+    EXPECT_EQ(ReadFile(other), old) << "the other name keeps the old store";
+    RegCloseKey(key);
+}
+
 // Runs body in a child process; answers its exit status.
 template <typename Body> pid_t Spawn(Body body)
 {
@@ -283,7 +394,7 @@ TEST_F(RegistryStoreTest, ACrashBeforeTheRenameLeavesTheOldStoreWhole)
     std::string old = ReadFile(Store);
 
     pid_t child = Spawn([&] {
-        RegistryStoreBeforeRename = [] { _exit(42); };
+        WholeFileBeforeRename = [] { _exit(42); };
         SetText(key, "RX", "after");
         return 0;
     });
