@@ -103,9 +103,10 @@ demo:
 	@$(MAKE) --no-print-directory native > $(BUILD)/demo-build.log 2>&1 || { tail -40 $(BUILD)/demo-build.log; exit 1; }
 	@scripts/demo $(NATIVE)
 
-# The shipped file types measured on real files of this machine (TYPES=C picks some), and the
+# The shipped file types measured on real files (this machine's and fetched packages', TYPES=C picks some), and the
 # golden outputs of their samples rewritten after a change (check each by eye before committing).
 typecheck: native
+	@scripts/fetch-corpus $(TYPES) || echo "typecheck: some packages could not be fetched" >&2
 	@scripts/typecheck $(TYPES)
 goldens: native
 	@tests/filetypes/golden_test.sh $(NATIVE)/bin/stringslist --regenerate

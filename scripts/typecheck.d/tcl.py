@@ -20,9 +20,13 @@ def reference(path, lines):
 
 ROW = {
     "type": "Tcl",
-    "files": ["/usr/share/tcltk/**/*.tcl", "/usr/share/tcltk/**/*.tm", "/usr/lib/google-cloud-sdk/platform/bundledpythonunix/lib/**/*.tcl",
-              "/usr/lib/google-cloud-sdk/platform/bundledpythonunix/lib/**/*.tm"],
-    "files_name": "Tcl/Tk libraries (/usr/share/tcltk, bundled Tcl)",
+    "debian": ["tcllib", "tklib", "tcl-itcl4"],
+    "files": ["/usr/share/tcltk/**/*.tcl", "/usr/share/tcltk/**/*.tm",
+              "/usr/lib/google-cloud-sdk/platform/bundledpythonunix/lib/**/*.tcl",
+              "/usr/lib/google-cloud-sdk/platform/bundledpythonunix/lib/**/*.tm",
+              CORPUS + "/deb/*/usr/share/tcltk/**/*.tcl", CORPUS + "/deb/*/usr/lib/tcltk/**/*.tcl"],
+    "project": r"/tcltk/(?:[^/]*-linux-gnu/)?([^/]+/[^/]+)/",
+    "files_name": "Tcl/Tk libraries (/usr/share/tcltk, bundled Tcl; tcllib, tklib, itcl), by package",
     "reference": reference,
     "reference_name": "rule: proc and namespace eval commands as tclsh parses them",
 }
