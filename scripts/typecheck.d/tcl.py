@@ -1,6 +1,7 @@
 # Tcl: Tcl's and Tk's libraries. ctags stops after the first proc in some files here, so the reference is
-# Tcl's own parser (tclsh): every proc and namespace eval command, in the file's script and in every braced
-# word that is itself a complete script (bodies of namespace eval, if, procs...).
+# Tcl's own parser (tclsh): every proc and namespace eval command, snit, itcl and TclOO classes and their
+# methods, constructors and destructors, in the file's script and in every braced word that is itself a
+# complete script (bodies of namespace eval, if, procs, classes...).
 import os
 import shutil
 import subprocess
@@ -28,5 +29,5 @@ ROW = {
     "project": r"/tcltk/(?:[^/]*-linux-gnu/)?([^/]+/[^/]+)/",
     "files_name": "Tcl/Tk libraries (/usr/share/tcltk, bundled Tcl; tcllib, tklib, itcl), by package",
     "reference": reference,
-    "reference_name": "rule: proc and namespace eval commands as tclsh parses them",
+    "reference_name": "rule: proc, namespace eval, snit/itcl/TclOO classes and methods as tclsh parses them",
 }
