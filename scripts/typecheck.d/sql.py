@@ -18,7 +18,7 @@ TOKEN = re.compile(r"""(?m:^\\[^\n]*)|--[^\n]*|/\*.*?\*/|'(?:[^']|'')*'|`[^`]*`(
 
 
 def reference(path, lines):
-    text = "\n".join(lines)
+    text = "\n".join(mysql_delimiters(lines))
     statement = []  # (token, line) of the statement read so far
     line = 1
     position = 0
@@ -34,6 +34,19 @@ def reference(path, lines):
         else:
             statement.append((token, line))
     yield from created(statement)
+
+
+def mysql_delimiters(lines):
+    """MySQL scripts change the statement delimiter (DELIMITER $$ ... DELIMITER ;): the delimiter's
+    lines become empty and the delimiter a `;`, so that `$$` opens no dollar-quoted string here."""
+    delimiter = ";"
+    for text in lines:
+        m = re.match(r"\s*delimiter\s+(\S+)", text, re.I)
+        if m:
+            delimiter = m.group(1)
+            yield ""
+        else:
+            yield text if delimiter == ";" else text.replace(delimiter, ";")
 
 
 def created(statement):

@@ -10,8 +10,8 @@
 import re
 
 DEFINITION = re.compile(r"\s*(?:\\(?:long|protected|global|outer)\s*)*"
-                        r"\\(?:(?:re)?newcommand|providecommand|DeclareRobustCommand|newenvironment)\*?\s*\{?\s*(\\?[\w@]+)"
-                        r"|\\[gex]?def\s*(\\[\w@]+)")
+                        r"(?:\\(?:(?:re)?newcommand|providecommand|DeclareRobustCommand|newenvironment)\*?\s*\{?\s*(\\?[\w@]+)"
+                        r"|\\[gex]?def\s*(\\[\w@]+))")
 
 
 def definitions(path, lines):
