@@ -16,7 +16,8 @@ def reference(path, lines):
     out = subprocess.run(["tclsh", HELPER, path], stdout=subprocess.PIPE, check=False).stdout
     for raw in out.decode("latin-1").splitlines():
         line, _, name = raw.partition("\t")
-        yield int(line), name
+        if line.isdigit():  # a name written over lines continues on lines of its own
+            yield int(line), name
 
 
 ROW = {
