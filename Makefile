@@ -103,8 +103,9 @@ demo:
 	@$(MAKE) --no-print-directory native > $(BUILD)/demo-build.log 2>&1 || { tail -40 $(BUILD)/demo-build.log; exit 1; }
 	@scripts/demo $(NATIVE)
 
-# The shipped file types measured on real files (this machine's and fetched packages', TYPES=C picks some), and the
-# golden outputs of their samples rewritten after a change (check each by eye before committing).
+# The shipped file types measured on real files, this machine's and fetched Debian and npm packages'
+# (TYPES=C picks some), and the golden outputs of their samples rewritten after a change (check each
+# by eye before committing).
 typecheck: native
 	@scripts/fetch-corpus $(TYPES) || echo "typecheck: some packages could not be fetched" >&2
 	@scripts/typecheck $(TYPES)
