@@ -109,9 +109,11 @@ bench: bench-deps fuzz-build
 demo: $(NATIVE)/CMakeCache.txt
 	@scripts/demo $(NATIVE) $(JOBS)
 
-# The shipped file types measured on real files of this machine (TYPES=C picks some), and the
-# golden outputs of their samples rewritten after a change (check each by eye before committing).
+# The shipped file types measured on real files, this machine's and fetched Debian and npm packages'
+# (TYPES=C picks some), and the golden outputs of their samples rewritten after a change (check each
+# by eye before committing).
 typecheck: native
+	@scripts/fetch-corpus $(TYPES) || echo "typecheck: some packages could not be fetched" >&2
 	@scripts/typecheck $(TYPES)
 goldens: native
 	@tests/filetypes/golden_test.sh $(NATIVE)/bin/stringslist --regenerate

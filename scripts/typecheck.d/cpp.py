@@ -32,7 +32,9 @@ ROW = {
     "files": ["/usr/src/googletest/**/*.cc", "/usr/include/c++/*/*", "/usr/include/c++/*/*/*",
               "/usr/include/c++/*/bits/*.tcc"],
     "exclude": r"\.h$",
-    "files_name": "GoogleTest .cc, /usr/include/c++ extensionless headers and .tcc",
+    "project": r"/include/c\+\+/[^/]+/([^/]+)/",
+    "files_name": "GoogleTest .cc, /usr/include/c++ extensionless headers and .tcc; by package "
+                  "(libstdc++: by folder)",
     "ctags": ("C++", "fpcsugnd"),
     "ctags_options": ["--extras=-q"],
     "keep": keep,

@@ -28,7 +28,8 @@ def reference(path, lines):
 ROW = {
     "type": "Pascal",
     "files": ["/usr/share/fpcsrc/**/*.pas", "/usr/share/fpcsrc/**/*.pp"],
-    "files_name": "Free Pascal sources (/usr/share/fpcsrc)",
+    "project": r"/fpcsrc/[^/]+/(compiler|rtl/[^/]+|packages/[^/]+)/",
+    "files_name": "Free Pascal sources (/usr/share/fpcsrc), by package",
     "reference": reference,
     "reference_name": "rule: routine keyword + name, outside comments and strings",
 }

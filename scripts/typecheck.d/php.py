@@ -15,7 +15,8 @@ def also(path, lines):
 ROW = {
     "type": "PHP",
     "files": ["/usr/lib/google-cloud-sdk/platform/google_appengine/php/**/*.php"],
-    "files_name": "PHP SDK under /usr/lib/google-cloud-sdk",
+    "project": r"/php/sdk/(?:google/appengine|third_party)/([^/]+)/",
+    "files_name": "PHP SDK under /usr/lib/google-cloud-sdk, by library",
     "ctags": ("PHP", "citfn"),
     "also": also,
     "reference_name": "ctags PHP: classes, interfaces, traits, functions, methods, namespaces",

@@ -12,9 +12,12 @@ def keep(tag, path, lines):
 
 ROW = {
     "type": "Rust",
-    "files": ["/usr/src/rustc-*/library/**/*.rs", "/usr/share/cargo/registry/**/*.rs"],
+    "debian": ["rust-src"],
+    "files": ["/usr/src/rustc-*/library/**/*.rs", "/usr/share/cargo/registry/**/*.rs",
+              CORPUS + "/deb/rust-src/usr/src/rustc-*/library/**/*.rs"],
+    "project": r"/library/([^/]+)/|/registry/([^/]+)/",
     "exclude": r"/tests?/",
-    "files_name": "Rust's library sources, /usr/share/cargo/registry crates",
+    "files_name": "Rust's library sources (rust-src), /usr/share/cargo/registry crates, by crate",
     "ctags": ("Rust", "fPsgictnM"),
     "keep": keep,
     "reference_name": "ctags Rust: functions, methods, structs, enums, traits, impls, modules, type aliases, macros",

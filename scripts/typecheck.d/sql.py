@@ -14,11 +14,11 @@ MODIFIERS = {"or", "replace", "temp", "temporary", "unlogged", "global", "local"
              "constraint", "recursive", "event", "foreign"}
 KINDS = {"table", "view", "function", "procedure", "type", "domain", "index", "trigger", "sequence", "schema",
          "aggregate"}
-TOKEN = re.compile(r"""(?m:^\\[^\n]*)|--[^\n]*|/\*.*?\*/|'(?:[^']|'')*'|(\$[A-Za-z_0-9]*\$).*?\1|"(?:[^"]|"")*"|[A-Za-z_@][\w@$.]*(?:\.(?:"[^"]*"|\w+))*|;|\S""", re.S)
+TOKEN = re.compile(r"""(?m:^\\[^\n]*)|--[^\n]*|/\*.*?\*/|'(?:[^']|'')*'|`[^`]*`(?:\.`[^`]*`)*|(\$[A-Za-z_0-9]*\$).*?\1|"(?:[^"]|"")*"|[A-Za-z_@][\w@$.]*(?:\.(?:"[^"]*"|\w+))*|;|\S""", re.S)
 
 
 def reference(path, lines):
-    text = "\n".join(lines)
+    text = "\n".join(mysql_delimiters(lines))
     statement = []  # (token, line) of the statement read so far
     line = 1
     position = 0
@@ -36,15 +36,36 @@ def reference(path, lines):
     yield from created(statement)
 
 
+def mysql_delimiters(lines):
+    """MySQL scripts change the statement delimiter (DELIMITER $$ ... DELIMITER ;): the delimiter's
+    lines become empty and the delimiter a `;`, so that `$$` opens no dollar-quoted string here."""
+    delimiter = ";"
+    for text in lines:
+        m = re.match(r"\s*delimiter\s+(\S+)", text, re.I)
+        if m:
+            delimiter = m.group(1)
+            yield ""
+        else:
+            yield text if delimiter == ";" else text.replace(delimiter, ";")
+
+
 def created(statement):
-    words = [t for t, _ in statement[:12]]
+    words = [t for t, _ in statement[:20]]
     if not words or words[0].lower() != "create":
         return
+    # MySQL's CREATE DEFINER=user@host, ALGORITHM=..., SQL SECURITY ... before the kind.
+    while len(words) > 3 and words[1].lower() in ("definer", "algorithm", "sql") \
+            and words[2].lower() in ("=", "security"):
+        end = 4
+        if words[1].lower() == "definer":  # user, or user@host
+            end = next((j for j in range(4, len(words)) if "@" not in (words[j], words[j - 1])), len(words))
+        words = words[:1] + words[end:]
     for i, word in enumerate(words[1:8], 1):
         if word.lower() in KINDS:
             rest = [w for w in words[i + 1:] if w.lower() not in ("if", "not", "exists", "concurrently", "on")]
             if rest and re.match(r'[\w"@`\[]', rest[0]):
-                yield statement[0][1], rest[0]
+                name = rest[0]
+                yield statement[0][1], name.replace("`", "").split(".")[-1] if "`" in name else name
             return
         if word.lower() not in MODIFIERS:
             return
@@ -52,8 +73,12 @@ def created(statement):
 
 ROW = {
     "type": "SQL",
-    "files": ["/usr/share/postgresql/*/**/*.sql", "/usr/share/postgresql-common/**/*.sql"],
-    "files_name": "PostgreSQL's extension and system scripts, postgresql-common's tests",
+    "debian": ["mariadb-server-core"],
+    "files": ["/usr/share/postgresql/*/**/*.sql", "/usr/share/postgresql-common/**/*.sql",
+              CORPUS + "/deb/mariadb-server-core/usr/share/mysql/*.sql"],
+    "project": r"/extension/([a-z_0-9]+?)(?:--|\.sql)",
+    "files_name": "PostgreSQL's extension and system scripts, postgresql-common's tests, MariaDB's system "
+                  "scripts; by extension or package",
     "reference": reference,
     "reference_name": "rule: CREATE of a table, view, function, procedure, type, domain, index, trigger, "
                       "sequence, schema, aggregate outside comments, strings and $$ bodies",

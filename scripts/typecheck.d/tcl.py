@@ -1,6 +1,7 @@
 # Tcl: Tcl's and Tk's libraries. ctags stops after the first proc in some files here, so the reference is
-# Tcl's own parser (tclsh): every proc and namespace eval command, in the file's script and in every braced
-# word that is itself a complete script (bodies of namespace eval, if, procs...).
+# Tcl's own parser (tclsh): every proc and namespace eval command, snit, itcl and TclOO classes and their
+# methods, constructors and destructors, in the file's script and in every braced word that is itself a
+# complete script (bodies of namespace eval, if, procs, classes...).
 import os
 import shutil
 import subprocess
@@ -15,14 +16,19 @@ def reference(path, lines):
     out = subprocess.run(["tclsh", HELPER, path], stdout=subprocess.PIPE, check=False).stdout
     for raw in out.decode("latin-1").splitlines():
         line, _, name = raw.partition("\t")
-        yield int(line), name
+        if line.isdigit():  # a name written over lines continues on lines of its own
+            yield int(line), name
 
 
 ROW = {
     "type": "Tcl",
-    "files": ["/usr/share/tcltk/**/*.tcl", "/usr/share/tcltk/**/*.tm", "/usr/lib/google-cloud-sdk/platform/bundledpythonunix/lib/**/*.tcl",
-              "/usr/lib/google-cloud-sdk/platform/bundledpythonunix/lib/**/*.tm"],
-    "files_name": "Tcl/Tk libraries (/usr/share/tcltk, bundled Tcl)",
+    "debian": ["tcllib", "tklib", "tcl-itcl4"],
+    "files": ["/usr/share/tcltk/**/*.tcl", "/usr/share/tcltk/**/*.tm",
+              "/usr/lib/google-cloud-sdk/platform/bundledpythonunix/lib/**/*.tcl",
+              "/usr/lib/google-cloud-sdk/platform/bundledpythonunix/lib/**/*.tm",
+              CORPUS + "/deb/*/usr/share/tcltk/**/*.tcl", CORPUS + "/deb/*/usr/lib/tcltk/**/*.tcl"],
+    "project": r"/tcltk/(?:[^/]*-linux-gnu/)?([^/]+/[^/]+)/",
+    "files_name": "Tcl/Tk libraries (/usr/share/tcltk, bundled Tcl; tcllib, tklib, itcl), by package",
     "reference": reference,
-    "reference_name": "rule: proc and namespace eval commands as tclsh parses them",
+    "reference_name": "rule: proc, namespace eval, snit/itcl/TclOO classes and methods as tclsh parses them",
 }

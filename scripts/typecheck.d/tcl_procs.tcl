@@ -1,5 +1,6 @@
-# Lists the proc and namespace-eval commands of a Tcl script, as Tcl's own parser splits it into
-# commands and words, recursing into every braced word that is itself a complete script.
+# Lists the proc and namespace-eval commands of a Tcl script, the classes of snit, itcl and TclOO and
+# their methods, constructors and destructors, as Tcl's own parser splits it into commands and words,
+# recursing into every braced word that is itself a complete script.
 # Prints one "LINE<TAB>NAME" line per command found (LINE counts from 1).
 proc scanScript {script firstLine} {
     set lines [split $script \n]
@@ -19,10 +20,28 @@ proc scanScript {script firstLine} {
         set lead [expr {[string length $cmd] - [string length $text]}]
         set first [lindex $text 0]
         set line [expr {$firstLine + $start}]
+        set bare [string trimleft $first :]
+        if {$bare in {public private protected} && $count >= 3} {
+            # itcl's protection levels before a member: public method NAME ...
+            set bare [lindex $text 1]
+            set text [lrange $text 1 end]
+            incr count -1
+        }
         if {$first eq "proc" && $count >= 2} {
             puts "$line\t[lindex $text 1]"
         } elseif {$first eq "namespace" && [lindex $text 1] eq "eval" && $count >= 3} {
             puts "$line\t[lindex $text 2]"
+        } elseif {$bare in {snit::type snit::widget snit::widgetadaptor itcl::class itcl::type itcl::widget
+                            class} && $count >= 3} {
+            puts "$line\t[lindex $text 1]"
+        } elseif {$bare eq "oo::class" && [lindex $text 1] eq "create" && $count >= 3} {
+            puts "$line\t[lindex $text 2]"
+        } elseif {$bare eq "oo::define" && [lindex $text 2] in {method constructor destructor} && $count >= 4} {
+            puts "$line\t[lindex $text 3]"
+        } elseif {$bare in {method typemethod} && $count >= 3} {
+            puts "$line\t[lindex $text 1]"
+        } elseif {$bare in {constructor destructor typeconstructor} && $count >= 2} {
+            puts "$line\t$bare"
         }
         # Words that are complete scripts of more than one line (bodies) are scanned in turn.
         for {set w 1} {$w < $count} {incr w} {

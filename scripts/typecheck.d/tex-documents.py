@@ -4,7 +4,7 @@
 # and definitions that start a line (preambles define commands too).
 import os
 
-_tex = {"__file__": os.path.join(os.path.dirname(__file__), "tex.py")}
+_tex = {"__file__": os.path.join(os.path.dirname(__file__), "tex.py"), "CORPUS": CORPUS}
 exec(compile(open(_tex["__file__"]).read(), _tex["__file__"], "exec"), _tex)
 
 ROW = dict(_tex["ROW"],

@@ -1,25 +1,18 @@
-# TypeScript: the sources of RxJS, which npm installs into build/typecheck on first use (this machine has
-# no TypeScript sources of its own). The ctags here lists interface signatures and some overloads but
-# not others, so the reference is the TypeScript compiler's parser (npm's typescript, installed likewise):
-# classes, interfaces, enums, type aliases, namespaces, functions, methods and constructors with a body,
-# and variables, properties or class fields whose value is a function or a class.
+# TypeScript: the sources of npm packages that ship them (RxJS, immer, MobX, TanStack Query's core,
+# Redux Toolkit, tRPC's server, Effect), fetched by scripts/fetch-corpus; this machine has none of its own.
+# Split by package. The ctags here lists interface signatures and some overloads but not others, so the
+# reference is the TypeScript compiler's parser (npm's typescript, fetched likewise): classes, interfaces,
+# enums, type aliases, namespaces, functions, methods and constructors with a body, and variables,
+# properties or class fields whose value is a function or a class.
 import os
-import shutil
 import subprocess
 
-PREFIX = os.path.join(os.path.dirname(os.path.dirname(os.path.dirname(os.path.abspath(__file__)))),
-                      "build", "typecheck")
-MODULES = os.path.join(PREFIX, "node_modules")
-SOURCES = os.path.join(MODULES, "rxjs", "src")
 HELPER = os.path.join(os.path.dirname(os.path.abspath(__file__)), "typescript_declarations.js")
-
-if not os.path.isdir(os.path.join(MODULES, "typescript")) and shutil.which("npm"):
-    subprocess.run(["npm", "install", "--silent", "--no-audit", "--no-fund", "--prefix", PREFIX, "rxjs@7",
-                    "typescript@5"], stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, check=False)
+PACKAGES = ["rxjs", "immer", "mobx", "@tanstack+query-core", "@reduxjs+toolkit", "@trpc+server", "effect"]
 
 
 def reference(path, lines):
-    out = subprocess.run(["node", HELPER, path], env=dict(os.environ, NODE_PATH=MODULES),
+    out = subprocess.run(["node", HELPER, path], env=dict(os.environ, NODE_PATH=os.path.join(CORPUS, "npm")),
                          stdout=subprocess.PIPE, stderr=subprocess.DEVNULL, check=False).stdout
     for raw in out.decode("latin-1").splitlines():
         line, _, name = raw.partition("\t")
@@ -28,9 +21,11 @@ def reference(path, lines):
 
 ROW = {
     "type": "TypeScript",
-    "files": [os.path.join(SOURCES, "**", "*.ts")],
+    "npm": ["typescript@5.4.5", "rxjs@7.8.1", "immer@10.1.1", "mobx@6.12.3", "@tanstack/query-core@5.40.0",
+            "@reduxjs/toolkit@2.2.5", "@trpc/server@10.45.2", "effect@3.2.0"],
+    "files": [os.path.join(CORPUS, "npm", p, "**", "*.ts") for p in PACKAGES],
     "exclude": r"\.d\.ts$",
-    "files_name": "RxJS 7 sources (npm, into build/typecheck)",
+    "files_name": "RxJS, immer, MobX, TanStack Query core, Redux Toolkit, tRPC, Effect sources (npm), by package",
     "reference": reference,
     "reference_name": "rule: named declarations with a body, as the TypeScript parser reads them",
 }

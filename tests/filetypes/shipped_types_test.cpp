@@ -12,6 +12,7 @@
 
 #include "host/common/text_lines.h"
 #include "platform/reg_file.h"
+#include "settings/store_layout.h"
 #include "tests/support/strings_list_fixture.h"
 
 namespace {
@@ -122,6 +123,23 @@ TEST_F(ShippedTypesTest, EveryTypeListsWhatAUserExpectsInRealFiles)
         }
         EXPECT_GT(filesSeen, 0) << "no real file for " << type.RegFile;
     }
+}
+
+// A value longer than the settings field reads as empty: the type would list nothing, silently.
+TEST_F(ShippedTypesTest, EveryValueFitsTheSettingsField)
+{
+    glob_t found{};
+    ASSERT_EQ(glob(SOURCE_DIR "/filetypes/*.reg", 0, nullptr, &found), 0);
+    for (size_t i = 0; i < found.gl_pathc; i++) {
+        std::string bytes, error;
+        ASSERT_TRUE(ReadFile(found.gl_pathv[i], bytes)) << found.gl_pathv[i];
+        RegFileDocument document;
+        ASSERT_TRUE(ParseRegFile(bytes, found.gl_pathv[i], RegFileLenient, document, error)) << error;
+        for (const RegFileKey& key : document.Keys)
+            for (const RegFileValue& v : key.Values)
+                EXPECT_LT(v.Data.size(), size_t(SETTINGS_TEXT_SIZE)) << found.gl_pathv[i] << ": " << v.Name;
+    }
+    globfree(&found);
 }
 
 TEST_F(ShippedTypesTest, EachTypeKeepsToItsOwnFiles)

@@ -61,5 +61,20 @@ namespace Example.Accounts
         void Changed(Ledger ledger);
     }
 
+    public sealed class Money
+    {
+        public static Money operator +(Money a, Money b)
+        {
+            return new Money(a.Cents + b.Cents);
+        }
+
+        public static Money Parse(
+            string text, IFormatProvider provider)
+        {
+            var cached = Lookup(text) ?? Create(text);
+            return Normalize(cached);
+        }
+    }
+
     public enum Kind { Debit, Credit }
 }

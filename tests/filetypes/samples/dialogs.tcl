@@ -39,3 +39,32 @@ set name generated
 proc $name {} { return 1 }
 
 exit [main $argv]
+
+# Classes of snit, itcl and TclOO, with their methods.
+snit::type ledger::account {
+    constructor {args} {
+        $self configurelist $args
+    }
+    method deposit {amount} {
+        incr balance $amount
+    }
+}
+
+itcl::class Stack {
+    public method push {item} {
+        lappend items $item
+    }
+    destructor {
+        set items {}
+    }
+}
+
+oo::class create Queue {
+    method put {item} {
+        my variable items
+        lappend items $item
+    }
+}
+oo::define Queue method take {} {
+    return [lindex $items 0]
+}

@@ -45,3 +45,11 @@ CREATE TABLE [dbo].[Customers] ([Id] int NOT NULL);
 
 INSERT INTO inventory.items (name) VALUES ('CREATE VIEW nothing');
 DROP TABLE scratch;
+
+-- MySQL's dumps name the definer before the object.
+CREATE DEFINER=`admin`@`localhost` PROCEDURE `inventory`.`restock` (IN amount INT)
+BEGIN
+    UPDATE item SET quantity = quantity + amount;
+END;
+CREATE ALGORITHM=UNDEFINED DEFINER=`admin`@`%` SQL SECURITY INVOKER VIEW low_stock AS
+    SELECT name FROM item WHERE quantity < 5;

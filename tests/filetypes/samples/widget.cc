@@ -27,6 +27,14 @@ void Box<T>::Set(const T& value) {
 
 struct Size { int w, h; };
 
+class UI_API Label : public Widget {
+ public:
+  Label();
+  ~Label();
+  int width() const;
+  bool operator==(const Label& other) const;
+};
+
 }  // namespace ui
 
 TEST(BoxTest, HoldsValue) {
