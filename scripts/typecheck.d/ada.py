@@ -1,0 +1,13 @@
+# Ada: GNAT's run-time library (Debian's gnat-12): the Ada (a-) and System (s-) units tune; the GNAT (g-)
+# and Interfaces (i-) units are held out. Counted: packages, subprograms, tasks, protected types,
+# entries, types and subtypes (specifications and bodies), as ctags sees them.
+ROW = {
+    "type": "Ada",
+    "debian": ["gnat-12"],
+    "files": [CORPUS + "/deb/gnat-12/**/adainclude/*.ads", CORPUS + "/deb/gnat-12/**/adainclude/*.adb"],
+    "project": r"/adainclude/(\w)-",
+    "held_out": r"^[gi]$",
+    "files_name": "GNAT's run-time library (gnat-12), by hierarchy",
+    "ctags": ("Ada", "PpTtUuRrKkOoe"),
+    "reference_name": "ctags Ada: packages, subprograms, tasks, protected, entries, types",
+}
