@@ -47,7 +47,7 @@ done <<EOF
 1||$p --version > /dev/full
 1||$p list --help > /dev/full
 1|cannot write /dev/full: No space left on device|$p types export /dev/full
-1|cannot write folder: Is a directory|$p types export folder
+1|cannot write folder: it is a directory|$p types export folder
 1|cannot read folder: Is a directory|$p types import folder
 1|cannot read folder: Is a directory|$p types export good.reg && $p types import good.reg folder
 1|cannot read folder: Is a directory|$p list folder
