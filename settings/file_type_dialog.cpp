@@ -7,6 +7,7 @@
 // too long for its field, unless the user types a new one there.
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "base/ascii.h"
 #include "frame/editor_access.h"
@@ -48,7 +49,7 @@ struct ValueField {
     const char* Value;
 };
 const ValueField ValueFields[] = {{4, FileMaskValue}, {6, PatternValue}, {8, PresentationValue}};
-const int FieldCount = 3;
+const int FieldCount = static_cast<int>(std::size(ValueFields));
 
 // Which fields were loaded empty because their text did not fit: a stored
 // "RX" may be longer than a field (file_types.h).
