@@ -10,7 +10,10 @@
 // Counters: lines/s (items_per_second), peak memory of each whole command
 // (peak_kib), and the plug-in's heap allocations per listed item, counted
 // with a host that allocates nothing itself. Last, the command beside `grep -c -P`
-// on each case, side by side: processor time and peak memory, with the ratios.
+// on each case, side by side: processor time and peak memory, with the ratios;
+// and the cost of a type's optional values: the corpus case with the C type as
+// shipped and with comments, strings and joins set on it, the two runs taking
+// turns, as processor time per line scanned and their ratio.
 #include <benchmark/benchmark.h>
 
 #include <glob.h>
@@ -20,6 +23,7 @@
 #include <unistd.h>
 
 #include <csignal>
+#include <ctime>
 
 #include <algorithm>
 #include <cstdint>
@@ -177,6 +181,31 @@ bool ImportType(const char* regFile)
     return true;
 }
 
+// The C type again with its optional values set, under a name of its own for
+// files named *.copt, so both can be in the store at once.
+const char OptionalTypeFile[] = "capped.copt";
+bool ImportOptionalType()
+{
+    RegFileDocument document;
+    std::string error;
+    ParseRegFile(ReadAll(std::string(SOURCE_DIR "/filetypes/c.reg")), "c.reg", RegFileLenient, document, error);
+    std::string path = std::string(ProgramRegistryRoot) + "\\" + FileTypesPath + "\\C with regions";
+    HKEY handle = nullptr;
+    if (document.Keys.empty() || RegCreateKeyExA(HKEY_CURRENT_USER, path.c_str(), 0, nullptr, 0, KEY_ALL_ACCESS,
+                                                 nullptr, &handle, nullptr) != ERROR_SUCCESS)
+        return false;
+    std::vector<RegFileValue> values = document.Keys.back().Values;
+    const RegFileValue optional[] = {{FileMaskValue, RegSz, "\\.copt$"}, {LineCommentValue, RegSz, "//"},
+                                     {BlockValue, RegSz, "/* */"},     {QuoteValue, RegSz, "\"\\ '\\"},
+                                     {JoinValue, RegSz, "("}};
+    values.insert(values.end(), std::begin(optional), std::end(optional));
+    for (const RegFileValue& v : values)
+        RegSetValueExA(handle, v.Name.c_str(), 0, v.Type, reinterpret_cast<const BYTE*>(v.Data.data()),
+                       static_cast<DWORD>(v.Data.size()));
+    RegCloseKey(handle);
+    return true;
+}
+
 PluginLibrary& Plugin()
 {
     static PluginLibrary library;
@@ -215,6 +244,65 @@ void BM_StringsList(benchmark::State& state, Case* c)
     state.counters["items"] = static_cast<double>(items);
     state.counters["lines_scanned"] = static_cast<double>(scanned);
     state.counters["warned"] = static_cast<double>(host.Messages.size());
+}
+
+double ThreadSeconds()
+{
+    timespec t{};
+    clock_gettime(CLOCK_THREAD_CPUTIME_ID, &t);
+    return static_cast<double>(t.tv_sec) + static_cast<double>(t.tv_nsec) / 1e9;
+}
+
+// One run of the strings list on c's lines under another file name: its
+// processor time and the lines it read.
+void TimeRun(ScriptedHost& host, const char* fileName, double& seconds, size_t& lines)
+{
+    host.ClearCalls();
+    host.Editor.FileName = fileName;
+    double start = ThreadSeconds();
+    Plugin().OpenPlugin(5, 0);
+    seconds += ThreadSeconds() - start;
+    for (const EditorCall& call : host.EditorCalls)
+        lines += call.Command == EDITOR_GET_LINE;
+}
+
+struct OptionalCost {
+    double Plain = 0, Optional = 0;  // seconds per line scanned
+};
+OptionalCost Cost;
+
+// The same lines listed with the C type as shipped and with its optional
+// values, in turns, so that the load of the machine weighs on both alike. The
+// optional runs list fewer items (comments make none), so read further before
+// the item cap: the figure is time per line.
+void BM_OptionalValuesCost(benchmark::State& state, Case* c)
+{
+    ScriptedHost host;
+    host.Editor.Lines = c->Text;
+    Plugin().SetStartupInfo(host.StartupInfo(ProgramRegistryRoot));
+    double plain = 0, optional = 0;
+    size_t plainLines = 0, optionalLines = 0;
+    for (auto _ : state) {
+        TimeRun(host, c->FileName, plain, plainLines);
+        TimeRun(host, OptionalTypeFile, optional, optionalLines);
+    }
+    Plugin().ClosePlugin(0);
+    Cost = {plain / static_cast<double>(plainLines), optional / static_cast<double>(optionalLines)};
+    state.counters["plain_lines_per_s"] = 1 / Cost.Plain;
+    state.counters["optional_lines_per_s"] = 1 / Cost.Optional;
+    state.counters["ratio"] = Cost.Optional / Cost.Plain;
+    double runs = static_cast<double>(state.iterations());
+    state.counters["plain_lines"] = static_cast<double>(plainLines) / runs;
+    state.counters["optional_lines"] = static_cast<double>(optionalLines) / runs;
+}
+
+void PrintOptionalValuesCost()
+{
+    if (Cost.Plain > 0)
+        std::printf("\nthe strings list with the C type's optional values set (// /* */ \"\\ '\\ join '('), "
+                    "against the type without them, processor time per line: %.0f against %.0f lines/s, "
+                    "%.2fx the time\n",
+                    1 / Cost.Optional, 1 / Cost.Plain, Cost.Optional / Cost.Plain);
 }
 
 // The pattern the shipped type stores.
@@ -455,6 +543,9 @@ void RegisterCase(Case& c)
     RegisterCommand("Command/stringslist-list/" + n, {program, "list", "--porcelain", c.Path}, c.Text.size());
     RegisterCommand("Command/grep-c-P/" + n, {"grep", "-c", "-P", c.Pcre, c.Path}, c.Text.size());
     RegisterCommand("Command/ctags-x/" + n, {"ctags", "-x", c.Path}, c.Text.size());
+    if (!std::strcmp(c.RegFile, "c.reg"))
+        benchmark::RegisterBenchmark(("OptionalValuesCost/" + n).c_str(), BM_OptionalValuesCost, &c)
+            ->Unit(benchmark::kMillisecond);
 }
 
 }  // namespace
@@ -477,6 +568,8 @@ int main(int argc, char** argv)
         return 1;
     Directory = dir;
     setenv("XDG_CONFIG_HOME", dir, 1);  // a store of the run's own, seen by the children too
+    if (!ImportOptionalType())
+        return 1;
     for (Case& c : Cases) {
         if (!ImportType(c.RegFile))
             return 1;
@@ -486,6 +579,7 @@ int main(int argc, char** argv)
     benchmark::Initialize(&argc, argv);
     benchmark::RunSpecifiedBenchmarks();
     PrintCommandComparison();
+    PrintOptionalValuesCost();
     benchmark::Shutdown();
     return std::system(("rm -rf '" + Directory + "'").c_str()) == 0 ? 0 : 1;
 }

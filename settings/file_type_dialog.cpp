@@ -3,9 +3,11 @@
 // as one listable type key (empty, too long, holding a backslash) is refused
 // with a message, and the dialog comes back with what the user typed, so no
 // work is lost. The type's optional values are neither shown nor written,
-// except that a type saved under a new name takes them along.
+// except that a type saved under a new name takes them along; so is a text
+// too long for its field, unless the user types a new one there.
 #include <cstdio>
 #include <cstring>
+#include <iterator>
 
 #include "base/ascii.h"
 #include "frame/editor_access.h"
@@ -43,10 +45,17 @@ const DialogItemTemplate FileTypeDialog[DialogItemCount] = {
 };
 
 struct ValueField {
-    int Item;
+    int Item;  // its label is the item before it
     const char* Value;
 };
 const ValueField ValueFields[] = {{4, FileMaskValue}, {6, PatternValue}, {8, PresentationValue}};
+const int FieldCount = static_cast<int>(std::size(ValueFields));
+
+// Which fields were loaded empty because their text did not fit: a stored
+// "RX" may be longer than a field (file_types.h).
+struct HiddenTexts {
+    bool Field[FieldCount] = {};
+};
 
 // Flags is written on every save, 0 included, and only with the bits of the boxes.
 struct FlagBox {
@@ -63,28 +72,24 @@ void BuildDialog(PluginDialogItem* items)
 
 // Opening a type that does not exist creates its key, empty, so the fields
 // start empty; "Default settings" is never listed, and an empty mask never
-// matches, so such a key changes nothing the user sees.
-void LoadType(CRegKey& fileTypesKey, const char* name, PluginDialogItem* items)
+// matches, so such a key changes nothing the user sees. A text too long for
+// its field leaves the field empty and says so in its label.
+void LoadType(CRegKey& fileTypesKey, const char* name, PluginDialogItem* items, HiddenTexts& hidden)
 {
     CRegKey type(fileTypesKey.Key, name, 0);
-    for (const ValueField& field : ValueFields)
-        type.ReadString(field.Value, items[field.Item].Data, sizeof items[field.Item].Data);
+    for (int i = 0; i < FieldCount; i++) {
+        PluginDialogItem& field = items[ValueFields[i].Item];
+        hidden.Field[i] = !type.ReadString(ValueFields[i].Value, field.Data, sizeof field.Data);
+        if (hidden.Field[i]) {
+            PluginDialogItem& label = items[ValueFields[i].Item - 1];
+            std::snprintf(label.Data, sizeof label.Data, "%s: too long to show, kept as stored",
+                          FileTypeDialog[ValueFields[i].Item - 1].Text);
+        }
+    }
     DWORD flags = 0;
     type.ReadDword(FlagsValue, &flags);
     for (const FlagBox& box : FlagBoxes)
         items[box.Item].Selected = (flags & box.Bit) ? 1 : 0;
-}
-
-void SaveType(CRegKey& fileTypesKey, const PluginDialogItem* items)
-{
-    CRegKey type(fileTypesKey.Key, items[TypeNameItem].Data, 0);
-    for (const ValueField& field : ValueFields)
-        type.WriteString(field.Value, items[field.Item].Data);
-    DWORD flags = 0;
-    for (const FlagBox& box : FlagBoxes)
-        if (items[box.Item].Selected)
-            flags |= box.Bit;
-    type.WriteDword(FlagsValue, flags);
 }
 
 bool SameName(const char* a, const char* b)
@@ -93,6 +98,28 @@ bool SameName(const char* a, const char* b)
         if (!*a)
             return true;
     return false;
+}
+
+// A hidden text whose field is still empty is not written: the type keeps
+// it, and a type saved under another name gets the loaded type's text whole.
+void SaveType(CRegKey& fileTypesKey, const PluginDialogItem* items, const char* loaded, const HiddenTexts& hidden)
+{
+    const char* name = items[TypeNameItem].Data;
+    CRegKey type(fileTypesKey.Key, name, 0);
+    for (int i = 0; i < FieldCount; i++) {
+        const ValueField& field = ValueFields[i];
+        if (!hidden.Field[i] || items[field.Item].Data[0]) {
+            type.WriteString(field.Value, items[field.Item].Data);
+        } else if (!SameName(loaded, name)) {
+            CRegKey source(fileTypesKey.Key, loaded, 0);
+            source.CopyValue(field.Value, type);
+        }
+    }
+    DWORD flags = 0;
+    for (const FlagBox& box : FlagBoxes)
+        if (items[box.Item].Selected)
+            flags |= box.Bit;
+    type.WriteDword(FlagsValue, flags);
 }
 
 // A type saved under another name than the one it was loaded from gets the
@@ -152,7 +179,8 @@ int CFileTypes::EditFileType(CRegKey& fileTypesKey, const char* name, const char
     BuildDialog(items);
     CopyText(items[TypeNameItem].Data, sizeof items[TypeNameItem].Data, name);
     const char* loaded = source ? source : name ? name : "";
-    LoadType(fileTypesKey, loaded, items);
+    HiddenTexts hidden;
+    LoadType(fileTypesKey, loaded, items, hidden);
 
     // Until the user saves a name that can be stored, or leaves the dialog.
     for (;;) {
@@ -160,7 +188,7 @@ int CFileTypes::EditFileType(CRegKey& fileTypesKey, const char* name, const char
             return 0;
         char problem[128];
         if (!NameProblem(items[TypeNameItem].Data, problem, sizeof problem)) {
-            SaveType(fileTypesKey, items);
+            SaveType(fileTypesKey, items, loaded, hidden);
             CarryOptionalValues(fileTypesKey, loaded, items[TypeNameItem].Data);
             return 1;
         }

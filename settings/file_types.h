@@ -11,7 +11,7 @@
 class CRegKey;
 
 struct FileTypeSettings {
-    char Pattern[SETTINGS_TEXT_SIZE];
+    char Pattern[PATTERN_TEXT_SIZE];  // longer than the other texts: the C family's patterns need it
     char Presentation[SETTINGS_TEXT_SIZE];
     uint32_t Flags;
     // The optional texts (store_layout.h); empty when the type has none.

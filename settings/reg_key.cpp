@@ -5,6 +5,7 @@
 #include "settings/reg_key.h"
 
 #include <cstdio>
+#include <vector>
 
 #include "frame/host_services.h"
 
@@ -54,10 +55,10 @@ void CRegKey::CloseKey()
 
 // A value longer than the buffer reads as the empty text rather than a cut
 // one: a cut pattern would search for something else than what was stored.
-int CRegKey::ReadString(const char* name, char* buffer, int size)
+bool CRegKey::ReadString(const char* name, char* buffer, int size)
 {
     if (size <= 0)
-        return 0;
+        return true;
     buffer[0] = '\0';
     DWORD type = REG_NONE;  // received, not looked at
     DWORD count = DWORD(size);
@@ -67,7 +68,8 @@ int CRegKey::ReadString(const char* name, char* buffer, int size)
         buffer[0] = '\0';
     else
         buffer[count < DWORD(size) ? count : size - 1] = '\0';  // the stored text may lack its NUL
-    return int(count);
+    bool there = status == ERROR_SUCCESS || status == ERROR_MORE_DATA;
+    return !there || fits;
 }
 
 int CRegKey::ReadDword(const char* name, DWORD* value)
@@ -94,6 +96,19 @@ LONG CRegKey::WriteString(const char* name, const char* text)
 LONG CRegKey::WriteDword(const char* name, DWORD value)
 {
     return RegSetValueExA(Key, name, 0, REG_DWORD, reinterpret_cast<const BYTE*>(&value), sizeof value);
+}
+
+LONG CRegKey::CopyValue(const char* name, CRegKey& target)
+{
+    DWORD type = REG_NONE, size = 0;
+    LONG status = RegQueryValueExA(Key, name, nullptr, &type, nullptr, &size);
+    if (status != ERROR_SUCCESS)
+        return status;
+    std::vector<BYTE> data(size + 1);  // never empty, so data() is a buffer
+    status = RegQueryValueExA(Key, name, nullptr, &type, data.data(), &size);
+    if (status != ERROR_SUCCESS)
+        return status;
+    return RegSetValueExA(target.Key, name, 0, type, data.data(), size);
 }
 
 int CRegKey::EnumSubkey(DWORD index, char* name, DWORD size)

@@ -17,13 +17,16 @@ public:
     CRegKey& operator=(const CRegKey&) = delete;
 
     void CloseKey();
-    // Empties the buffer first; a missing value reads as "".
-    int ReadString(const char* name, char* buffer, int size);
+    // Empties the buffer first; a missing value reads as "". False when the
+    // value is there but does not fit the buffer with a NUL (it reads as "").
+    bool ReadString(const char* name, char* buffer, int size);
     // Zeroes the value first; a missing value reads as 0.
     int ReadDword(const char* name, DWORD* value);
     // An empty text deletes the value.
     LONG WriteString(const char* name, const char* text);
     LONG WriteDword(const char* name, DWORD value);
+    // Writes the value of that name, as stored whatever its length and type, into target.
+    LONG CopyValue(const char* name, CRegKey& target);
     // 1 when the registry gave the name of subkey `index`.
     int EnumSubkey(DWORD index, char* name, DWORD size);
     LONG DeleteSubkey(const char* name);

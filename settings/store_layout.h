@@ -46,8 +46,9 @@ inline constexpr FileTypeFlagName FileTypeFlagNames[] = {
 };
 
 enum {
-    SETTINGS_TEXT_SIZE = 512,  // a text value is read into 512 bytes: a longer one reads as empty
-    TYPE_NAME_SIZE = 64,       // a type name is read into 64 bytes: a longer one is skipped
+    SETTINGS_TEXT_SIZE = 512,   // a text value is read into 512 bytes: a longer one reads as empty
+    PATTERN_TEXT_SIZE = 4096,   // but the strings list reads "RX" into 4096 (README, File types)
+    TYPE_NAME_SIZE = 64,        // a type name is read into 64 bytes: a longer one is skipped
 };
 
 #endif

@@ -16,6 +16,7 @@ const OptionSpec RootOption = {"--root", "KEY",
                                "(default: the program's own)"};
 
 static_assert(ValueTextLimit == SETTINGS_TEXT_SIZE - 1, "a text and its NUL fill the plug-in's buffer");
+static_assert(PatternTextLimit == PATTERN_TEXT_SIZE - 1, "so does a pattern");
 
 bool ReadTypes(const std::string& root, RegFileDocument& tree)
 {
@@ -124,12 +125,14 @@ bool ParseTypeFlags(const char* text, std::string& data)
     return true;
 }
 
+// --rx is the option of the pattern, whose limit is its own.
 bool CheckTypeText(const char* option, const std::string& text)
 {
-    if (text.size() <= ValueTextLimit)
+    size_t limit = std::strcmp(option, "--rx") ? ValueTextLimit : PatternTextLimit;
+    if (text.size() <= limit)
         return true;
     std::fprintf(stderr, "stringslist: %s takes at most %zu characters: the plug-in would read a longer text as empty\n",
-                 option, ValueTextLimit);
+                 option, limit);
     return false;
 }
 
@@ -169,11 +172,17 @@ std::string ValueBytes(const RegFileValue& value)
     return value.Type == RegSz ? value.Data + '\0' : value.Data;
 }
 
-// The plug-in reads a text into SETTINGS_TEXT_SIZE bytes and takes one that
-// does not fit there with a NUL as empty.
-bool TextTooLong(const std::string& bytes)
+size_t TextLimit(const std::string& valueName)
 {
-    return bytes.size() > SETTINGS_TEXT_SIZE || (bytes.size() == SETTINGS_TEXT_SIZE && bytes.back() != '\0');
+    return SameRegName(valueName, PatternValue) ? PatternTextLimit : ValueTextLimit;
+}
+
+// The plug-in reads a text into a buffer of its limit and a NUL and takes one
+// that does not fit there as empty.
+bool TextTooLong(const std::string& bytes, const std::string& valueName)
+{
+    size_t size = TextLimit(valueName) + 1;
+    return bytes.size() > size || (bytes.size() == size && bytes.back() != '\0');
 }
 
 std::string TypeText(const RegFileKey& key, const char* name)
@@ -182,7 +191,7 @@ std::string TypeText(const RegFileKey& key, const char* name)
     if (!value)
         return "";
     std::string bytes = ValueBytes(*value);
-    return TextTooLong(bytes) ? "" : bytes.substr(0, bytes.find('\0'));
+    return TextTooLong(bytes, name) ? "" : bytes.substr(0, bytes.find('\0'));
 }
 
 std::vector<const char*> BrokenPatterns(const RegFileKey& type)

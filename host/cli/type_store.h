@@ -54,8 +54,11 @@ bool CheckTypeText(const char* option, const std::string& text);
 // reads); says why not.
 bool CheckTypeName(const std::string& name, bool forWriting);
 
-// The longest text the plug-in reads whole.
+// The longest text the plug-in reads whole; its pattern, RX, may be longer.
 const size_t ValueTextLimit = 511;
+const size_t PatternTextLimit = 4095;
+// The longest text of the value NAME that the plug-in reads whole.
+size_t TextLimit(const std::string& valueName);
 
 // Removes the key at path and every key below it; answers whether there was one.
 bool RemoveType(RegFileDocument& tree, const RegKeyPath& path);
@@ -65,8 +68,8 @@ const RegFileValue* FindValue(const RegFileKey& key, const char* name);
 // The bytes a registry read gives for a value, whatever its type: a REG_SZ
 // text comes with its NUL.
 std::string ValueBytes(const RegFileValue& value);
-// Whether the plug-in, reading the value into its buffer, takes it as empty.
-bool TextTooLong(const std::string& bytes);
+// Whether the plug-in, reading the value NAME into its buffer, takes it as empty.
+bool TextTooLong(const std::string& bytes, const std::string& valueName);
 // A text value of the key as the plug-in reads it, whatever its registry
 // type: up to its first NUL, empty when missing or too long.
 std::string TypeText(const RegFileKey& key, const char* name);

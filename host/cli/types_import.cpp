@@ -76,11 +76,11 @@ void WarnImported(const std::vector<RegFileKey>& types, size_t ignored, const st
             std::fprintf(stderr, "stringslist: warning: the type name %s has %d characters or more; "
                                  "the plug-in skips it\n", Printable(type.Path.back()).c_str(), TYPE_NAME_SIZE);
         for (const RegFileValue& value : type.Values)
-            if (!SameRegName(value.Name, FlagsValue) && TextTooLong(ValueBytes(value)))
+            if (!SameRegName(value.Name, FlagsValue) && TextTooLong(ValueBytes(value), value.Name))
                 std::fprintf(stderr, "stringslist: warning: %s of %s has %zu bytes; the plug-in "
                                      "reads at most %zu characters and a NUL and takes a longer text as empty\n",
                              Printable(value.Name).c_str(), Printable(type.Path.back()).c_str(),
-                             value.Data.size(), ValueTextLimit);
+                             value.Data.size(), TextLimit(value.Name));
     }
     if (ignored)
         std::fprintf(stderr, "stringslist: %s: %zu keys with values but not of the form "

@@ -45,9 +45,9 @@ std::string ShownValue(const RegFileKey& key, const char* name)
             number |= uint32_t(static_cast<unsigned char>(bytes[i])) << (8 * i);
         return FlagsText(number);
     }
-    if (TextTooLong(bytes))
+    if (TextTooLong(bytes, name))
         return "(read as empty by the plug-in: " + std::to_string(bytes.size()) + " bytes, more than " +
-               std::to_string(ValueTextLimit) + " characters and a NUL)";
+               std::to_string(TextLimit(name)) + " characters and a NUL)";
     return Printable(bytes.substr(0, bytes.find('\0')));
 }
 

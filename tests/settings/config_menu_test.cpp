@@ -397,6 +397,33 @@ TEST_F(ConfigTest, ValuesOf511CharactersSurviveSaveAndReload)
     EXPECT_EQ(Text(Host.Dialogs[1], PresentItem), present);
 }
 
+TEST_F(ConfigTest, ATextTooLongForItsFieldIsKeptBySaveAndCopiedWhole)
+{
+    // 512 fits no field; 1,500 the strings list reads; 5,000 nothing reads, yet it is the user's.
+    for (size_t length : {512, 1500, 5000}) {
+        SCOPED_TRACE(length);
+        const std::string rx = "{" + std::string(length - 2, 'r') + "}", present(length, 'p');
+        PutType("C", "\\.c$", rx, present, SortItems);
+        Types.Remove("C2");
+        // Saved as itself with other changes; copied; then a new pattern typed in.
+        Host.ClearCalls();
+        Host.MenuAnswers = {Choose(2), Choose(2, Ins), Choose(2)};
+        Host.DialogAnswers = {Type({{MaskItem, "\\.h$"}}, {{SelectBox, 1}}, SaveItem),
+                              Type({{NameItem, "C2"}}, {}, SaveItem), Type({{RxItem, "typed"}}, {}, SaveItem)};
+        Configure(0);
+
+        ASSERT_EQ(Host.Dialogs.size(), 3u);
+        const DialogCall& shown = Host.Dialogs[0];
+        EXPECT_EQ(Text(shown, MaskItem), "\\.c$");
+        EXPECT_EQ(Text(shown, MaskItem - 1), "File &mask");
+        EXPECT_EQ(Text(shown, RxItem), "");
+        EXPECT_EQ(Text(shown, RxItem - 1), "&Regular expression: too long to show, kept as stored");
+        EXPECT_EQ(Text(shown, PresentItem - 1), "&Presentation expression: too long to show, kept as stored");
+        EXPECT_EQ(ReadType("C2"), Stored("\\.h$", rx, present, SelectFromCursor | SortItems));
+        EXPECT_EQ(ReadType("C"), Stored("\\.h$", "typed", present, SelectFromCursor | SortItems));
+    }
+}
+
 TEST_F(ConfigTest, ActingOnTheSeparatorOrPastTheEntriesTouchesNothing)
 {
     PutType("C", "\\.c$", "", "", 0);

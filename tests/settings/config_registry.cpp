@@ -29,12 +29,14 @@ std::vector<std::string> SubkeyNames(HKEY key)
 
 std::string GetString(HKEY key, const char* name)
 {
-    char text[2048] = "";
-    DWORD type = 0, size = sizeof text - 1;
-    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text), &size) != ERROR_SUCCESS)
+    DWORD type = 0, size = 0;
+    if (RegQueryValueExA(key, name, nullptr, &type, nullptr, &size) != ERROR_SUCCESS)
+        return Missing;
+    std::vector<char> text(size + 1, '\0');
+    if (RegQueryValueExA(key, name, nullptr, &type, reinterpret_cast<BYTE*>(text.data()), &size) != ERROR_SUCCESS)
         return Missing;
     EXPECT_EQ(type, static_cast<DWORD>(REG_SZ)) << name;
-    return std::string(text, strnlen(text, size));
+    return std::string(text.data(), strnlen(text.data(), size));
 }
 
 }  // namespace

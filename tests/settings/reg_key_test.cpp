@@ -73,6 +73,9 @@ TEST_F(RegKeyTest, ATextLongerThanTheBufferReadsEmptyAndOneThatFitsReadsWhole)
     key.WriteString("RX", text.c_str());
     EXPECT_EQ(Read(key, "RX", 512), text);
     EXPECT_EQ(Read(key, "RX", 511), "") << "a cut pattern would search for something else";
+    char buffer[511];
+    EXPECT_FALSE(key.ReadString("RX", buffer, sizeof buffer)) << "the caller is told it did not fit";
+    EXPECT_TRUE(key.ReadString("Missing", buffer, sizeof buffer)) << "a missing value is not too long";
     EXPECT_EQ(Read(key, "RX", 255), "");
     key.WriteString("RX", std::string(254, 'q').c_str());
     EXPECT_EQ(Read(key, "RX", 255), std::string(254, 'q'));

@@ -88,6 +88,31 @@ TEST_F(FileTypesTest, MissingValuesReadAsEmptyAndZero)
     ExpectNothingFound("a.t");
 }
 
+TEST_F(FileTypesTest, APatternIsReadWholeUpTo4095Characters)
+{
+    // Alternatives that never match, then the one that does: a pattern read
+    // cut or empty lists nothing.
+    const std::string tail = "{^int\\s+(\\w+)}";
+    auto pattern = [&](size_t length) {
+        std::string rx;
+        while (rx.size() + 11 + tail.size() + 5 <= length)
+            rx += "{^never\\s}|";
+        return rx + "{^" + std::string(length - rx.size() - tail.size() - 4, 'z') + "}|" + tail;
+    };
+    for (size_t length : {1500, 4095, 4096}) {
+        SCOPED_TRACE(length);
+        ASSERT_EQ(pattern(length).size(), length);
+        Types.Add("T", "\\.t$", pattern(length), "\\1");
+        Editor("a.t", {"int alpha", "char gamma", "int beta"});
+        RunList();
+        if (length < 4096) {
+            EXPECT_EQ(MenuTexts(), (std::vector<std::string>{"alpha", "beta"}));
+        } else {
+            ExpectNothingFound("a.t");
+        }
+    }
+}
+
 TEST_F(FileTypesTest, ValuesOfAnyRegistryTypeReadAsStored)
 {
     // As another tool may store a type: expandable texts, "Flags" as 4 bytes of binary.

@@ -41,9 +41,21 @@ run 2 set C --colour red
 run 1 set "$(printf 'x%.0s' {1..64})" --rx y
 contains err "shorter than 64"
 run 1 set 'a\b'
-run 2 set C --rx "$(printf 'y%.0s' {1..512})"    # the plug-in would read it as empty
+run 2 set C --present "$(printf 'y%.0s' {1..512})"    # the plug-in would read it as empty
 contains err "at most 511 characters"
+run 2 set C --rx "$(printf 'y%.0s' {1..4096})"    # a pattern may be longer, but not that long
+contains err "at most 4095 characters"
 contains "$store" '"RX"="^(\\w+)\\("'
+# a pattern of 1,500 characters is stored, listed, exported and imported whole
+long_rx=$(printf 'y%.0s' {1..1500})
+run 0 set Long --rx "$long_rx"
+run 0 export long.reg
+run 0 delete Long
+run 0 import long.reg
+[ ! -s err ] || fail "the import of a long pattern warned: $(cat err)"
+run 0 list
+contains out "RX        $long_rx"
+run 0 delete Long
 run 1 delete Nothing
 contains err "no file type named Nothing"
 
@@ -116,14 +128,14 @@ contains out 'Present   été %LINE%'
 {
     printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\X\\RegExp\\FileTypes\\Foreign]\n'
     printf '"FileMask"=hex(2):5c,2e,66,00\n"Flags"=hex:03,00,00,00\n'
-    printf '"RX"=hex:%s70\n' "$(printf '70,%.0s' {1..511})"    # 512 characters, no NUL
+    printf '"Present"=hex:%s70\n' "$(printf '70,%.0s' {1..511})"    # 512 characters, no NUL
 } > foreign.reg
 run 0 import foreign.reg
-contains err "RX of Foreign has 512 bytes"
+contains err "Present of Foreign has 512 bytes"
 run 0 list
 contains out 'FileMask  \.f'
 contains out 'Flags     3 (select from cursor, sort items)'
-contains out 'RX        (read as empty by the plug-in'
+contains out 'Present   (read as empty by the plug-in'
 
 # --- a mask or pattern that does not compile: refused with the place, stored with --force,
 # marked by list, said by list on a file of that type

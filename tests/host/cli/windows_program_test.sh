@@ -58,4 +58,12 @@ grep -qF -- "--cursor N" out || fail "list --help lacks its options"
 [ "$(grep -c $'\r$' before.reg)" = "$(wc -l < before.reg)" ] || fail "the export is not CRLF throughout"
 eval "$p match main a.c" | grep -q $'\033' && fail "colour escapes went into a pipe"
 
+# a pattern of 1,500 characters that matches only with its tail: kept whole in the
+# registry and read whole by the DLL
+cp a.c a.long
+long_rx="{$(printf 'q%.0s' {1..1483})}|{^int\\s+(\\w+)}"
+eval "$p types set $r Long --mask '\\.long\$' --rx '$long_rx'" > /dev/null || fail "a long pattern was refused"
+eval "$p list $r a.long" > out
+grep -q "int main(void)" out || fail "the long pattern listed nothing: $(cat out)"
+
 finish "stringslist.exe answers as it should under Wine"
