@@ -1,5 +1,5 @@
 # The two commands a newcomer needs: `make demo` and `make test`; and
-# `make install` (PREFIX, DESTDIR), `make dist` (the Windows bundle).
+# `make install` / `make uninstall` (PREFIX, DESTDIR), `make dist` (the Windows bundle).
 JOBS ?= $(shell nproc)
 BUILD ?= build
 NATIVE := $(BUILD)/native
@@ -15,29 +15,37 @@ DIST := $(abspath $(BUILD))/dist
 
 MAKEFLAGS += --no-print-directory
 
-.PHONY: all demo test deps test-deps native native-tests win32 win32-config asan wineprefix bench fuzz fuzz-build \
-        fuzz-run typecheck goldens install dist clean
+.PHONY: all demo test deps test-deps bench-deps dist-deps fuzz-deps native native-tests win32 win32-config asan wineprefix \
+        bench fuzz fuzz-build fuzz-run typecheck goldens install uninstall dist clean
 
 all: native
 
-# The program needs a compiler, CMake, make and ncurses; the tests much more.
+# The program needs a compiler, CMake, make and ncurses; the tests and benchmarks much more,
+# the Windows bundle only mingw-w64. Each job asks for its own (and names what is missing).
 deps:
 	@scripts/install-deps
 test-deps:
 	@scripts/install-deps --tests
+bench-deps:
+	@scripts/install-deps --bench
+dist-deps:
+	@scripts/install-deps --dist
+fuzz-deps:
+	@scripts/install-deps --fuzz
 
-# The native tree builds its tests when GoogleTest is there; make test makes sure it is.
+# The native tree builds its tests and benchmarks only once make test or make bench asked for them.
 $(NATIVE)/CMakeCache.txt: | deps
+	@echo "== configuring $(NATIVE)"
 	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo >/dev/null
 # Configured at every build: the bundle's folder and the native program the Windows one is
 # compared with are the Makefile's to say.
+WIN32_CONFIG := cmake -S . -B $(WIN32) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
+    -DSTRINGSLIST_DIST_DIR=$(DIST)
 win32-config: test-deps
-	@cmake -S . -B $(WIN32) -DCMAKE_BUILD_TYPE=Release -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-	    -DSTRINGSLIST_TESTS=ON -DSTRINGSLIST_DIST_DIR=$(DIST) \
-	    -DSTRINGSLIST_NATIVE_PROGRAM=$(abspath $(NATIVE))/bin/stringslist >/dev/null
+	@$(WIN32_CONFIG) -DSTRINGSLIST_TESTS=ON -DSTRINGSLIST_NATIVE_PROGRAM=$(abspath $(NATIVE))/bin/stringslist >/dev/null
 $(ASAN)/CMakeCache.txt: | test-deps
 	@cmake -S . -B $(ASAN) -DCMAKE_BUILD_TYPE=Debug -DSTRINGSLIST_SANITIZE=ON -DSTRINGSLIST_TESTS=ON >/dev/null
-$(FUZZ)/CMakeCache.txt: | test-deps
+$(FUZZ)/CMakeCache.txt: | fuzz-deps
 	@cmake -S fuzz -B $(FUZZ) -DCMAKE_BUILD_TYPE=RelWithDebInfo \
 	    -DCMAKE_C_COMPILER=clang -DCMAKE_CXX_COMPILER=clang++ >/dev/null
 
@@ -84,7 +92,8 @@ fuzz: fuzz-build
 # after SLOW_FUZZ_SECONDS of looking for slow searches (a second per input fails).
 # BENCH_ARGS passes Google Benchmark's options, e.g. --benchmark_filter=corpus.
 SLOW_FUZZ_SECONDS ?= 60
-bench: native-tests fuzz-build
+bench: bench-deps fuzz-build
+	@cmake -S . -B $(NATIVE) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DSTRINGSLIST_BENCH=ON >/dev/null
 	@cmake --build $(NATIVE) --target pattern_bench -j $(JOBS)
 	@bench/make-corpus $(NATIVE)/bench/corpus.txt
 	@echo "== looking for slow searches for $(SLOW_FUZZ_SECONDS) s"
@@ -96,12 +105,9 @@ bench: native-tests fuzz-build
 	@cmake --build $(NATIVE) --target strings_list_bench -j $(JOBS)
 	@$(NATIVE)/bin/strings_list_bench --corpus=$(NATIVE)/bench/corpus.txt $(BENCH_ARGS)
 
-# The build's own lines are shown only when it fails.
-demo:
-	@mkdir -p $(BUILD)
-	@echo "building $(NATIVE) (log: $(BUILD)/demo-build.log)"
-	@$(MAKE) --no-print-directory native > $(BUILD)/demo-build.log 2>&1 || { tail -40 $(BUILD)/demo-build.log; exit 1; }
-	@scripts/demo $(NATIVE)
+# Builds only the program and the plug-in it runs, whatever else the tree has been asked for.
+demo: $(NATIVE)/CMakeCache.txt
+	@scripts/demo $(NATIVE) $(JOBS)
 
 # The shipped file types measured on real files of this machine (TYPES=C picks some), and the
 # golden outputs of their samples rewritten after a change (check each by eye before committing).
@@ -111,12 +117,16 @@ goldens: native
 	@tests/filetypes/golden_test.sh $(NATIVE)/bin/stringslist --regenerate
 
 # The program, the plug-in, the shipped types and the manual page under
-# $(DESTDIR)$(PREFIX); the program finds the rest from where it is.
-install: native
-	@DESTDIR=$(DESTDIR) cmake --install $(NATIVE) --prefix $(PREFIX) --strip
+# $(DESTDIR)$(PREFIX); the program finds the rest from where it is. uninstall removes them again.
+install: $(NATIVE)/CMakeCache.txt
+	@cmake --build $(NATIVE) --target stringslist_program -j $(JOBS)
+	@scripts/install $(NATIVE) "$(DESTDIR)" "$(PREFIX)"
+uninstall:
+	@scripts/install --uninstall "$(DESTDIR)" "$(PREFIX)"
 
-# The Windows bundle: $(DIST)/stringslist-VERSION-win32.zip.
-dist: win32-config
+# The Windows bundle: $(DIST)/stringslist-VERSION-win32.zip; needs only mingw-w64.
+dist: dist-deps
+	@$(WIN32_CONFIG) >/dev/null
 	@cmake --build $(WIN32) --target dist -j $(JOBS)
 	@ls $(DIST)/*.zip
 

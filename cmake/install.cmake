@@ -15,4 +15,5 @@ else()
     install(DIRECTORY ${CMAKE_SOURCE_DIR}/filetypes/ DESTINATION share/stringslist/filetypes
         FILES_MATCHING PATTERN "*.reg")
     install(FILES ${CMAKE_SOURCE_DIR}/docs/stringslist.1 DESTINATION share/man/man1)
+    install(FILES ${CMAKE_SOURCE_DIR}/docs/patterns.md ${CMAKE_SOURCE_DIR}/LICENSE DESTINATION share/doc/stringslist)
 endif()

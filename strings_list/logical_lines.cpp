@@ -2,6 +2,7 @@
 // type asks; see logical_lines.h.
 #include "strings_list/logical_lines.h"
 
+#include <algorithm>
 #include <cstring>
 
 #include "frame/editor_access.h"
@@ -33,8 +34,9 @@ const LogicalLines::Copy& LogicalLines::Read(int n)
         // The whole line carries the region state on; the first 1023 characters are searched.
         int length = static_cast<int>(std::strlen(text));
         int kept = length < LINE_BUFFER_SIZE - 1 ? length : LINE_BUFFER_SIZE - 1;
-        Copy copy{std::string(text, kept), std::string(kept, ' ')};
-        BlankRegions(Syntax, State, text, length, &copy.Code[0], kept);
+        Copy copy{std::string(text, kept), std::string(kept, ' '), 0};
+        int end = BlankRegions(Syntax, State, text, length, &copy.Code[0], kept);
+        copy.CodeEnd = static_cast<size_t>(end < kept ? end : kept);
         Kept.push_back(std::move(copy));
     }
     return Kept[n - First];
@@ -68,6 +70,7 @@ void LogicalLines::Single(int n, LogicalLine& line)
     line.Last = n;
     line.Text = copy.Text;
     line.Code = copy.Code;
+    line.CodeEnd = copy.CodeEnd;
 }
 
 void LogicalLines::Joined(int first, LogicalLine& line)
@@ -84,10 +87,13 @@ void LogicalLines::Joined(int first, LogicalLine& line)
         size_t taken = next.Code.size() - indent;
         if (taken > room - line.Code.size() - 1)
             taken = room - line.Code.size() - 1;
+        size_t start = line.Code.size() + 1;
         line.Text += ' ';
         line.Text.append(next.Text, indent, taken);
         line.Code += ' ';
         line.Code.append(next.Code, indent, taken);
+        if (next.CodeEnd > indent)
+            line.CodeEnd = start + std::min(next.CodeEnd - indent, taken);
         line.Last++;
     }
 }

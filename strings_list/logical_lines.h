@@ -14,9 +14,10 @@
 #include "strings_list/regions.h"
 
 struct LogicalLine {
-    int Last = -1;     // the editor line it ends on; it begins where it was asked for
-    std::string Text;  // the real text, at most LINE_BUFFER_SIZE - 1 characters
-    std::string Code;  // the same, region text blanked
+    int Last = -1;       // the editor line it ends on; it begins where it was asked for
+    std::string Text;    // the real text, at most LINE_BUFFER_SIZE - 1 characters
+    std::string Code;    // the same, region text blanked
+    size_t CodeEnd = 0;  // what is searched: Code up to where its last line's code ends
 };
 
 class LogicalLines {
@@ -40,6 +41,7 @@ private:
     struct Copy {
         std::string Text;
         std::string Code;
+        size_t CodeEnd;
     };
     const Copy& Read(int n);
     bool EndsWithOpener(const std::string& code) const;

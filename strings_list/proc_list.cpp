@@ -205,7 +205,7 @@ bool ScanEditorLines(Scan& scan, const PatternNode* pattern)
 bool SearchCode(Scan& scan, const PatternNode* pattern, const LogicalLine& line)
 {
     const char* code = line.Code.c_str();
-    return SearchLine(pattern, code, static_cast<int>(line.Code.size()), code, scan.Registers.R, 1) != 0;
+    return SearchLine(pattern, code, static_cast<int>(line.CodeEnd), code, scan.Registers.R, 1) != 0;
 }
 
 // Searches logical lines: the item of a join stays on its first line, and
@@ -236,7 +236,8 @@ bool ScanLogicalLines(Scan& scan, const PatternNode* pattern)
 bool NamesPreviousLine(const char* templ)
 {
     bool named = false;
-    WalkTemplate(templ, [](const char*, size_t) {}, [&](int keyword) { named |= keyword == KEYWORD_PREVIOUS; });
+    WalkTemplate(
+        templ, [](const char*, size_t) {}, [&](int keyword) { named |= keyword == KEYWORD_PREVIOUS; });
     return named;
 }
 

@@ -46,16 +46,19 @@ bool At(const RegionDelimiter& delimiter, const char* line, int length, int i)
 struct Writer {
     char* Code;
     int Size;
+    int CodeEnd = 0;  // past the last byte copied as code
 
-    void Put(int i, char c) const
+    // Bytes from to to of text, code.
+    void Copy(const char* text, int from, int to)
     {
-        if (i < Size)
-            Code[i] = c;
+        if (from < Size)
+            std::memcpy(Code + from, text + from, size_t((to < Size ? to : Size) - from));
+        CodeEnd = to;
     }
     void Blank(int from, int to) const
     {
-        for (int i = from; i < to; i++)
-            Put(i, ' ');
+        if (from < Size)
+            std::memset(Code + from, ' ', size_t((to < Size ? to : Size) - from));
     }
 };
 
@@ -84,7 +87,7 @@ Opening FindOpening(const RegionSyntax& syntax, const char* line, int length, in
 }
 
 // From just after the opening mark; answers the position after the string.
-int SkipString(const RegionSyntax::Quote& quote, const char* line, int length, int i, const Writer& out)
+int SkipString(const RegionSyntax::Quote& quote, const char* line, int length, int i, Writer& out)
 {
     while (i < length) {
         char c = line[i];
@@ -93,7 +96,7 @@ int SkipString(const RegionSyntax::Quote& quote, const char* line, int length, i
             out.Blank(i, i + 2);
             i += 2;
         } else if (c == quote.Mark) {
-            out.Put(i, c);
+            out.Copy(line, i, i + 1);
             return i + 1;
         } else {
             out.Blank(i, i + 1);
@@ -122,8 +125,12 @@ int SkipBlock(const RegionSyntax::Block& block, RegionState& state, const char* 
             state.Depth++;
             i = end;
         } else {
-            out.Blank(i, i + 1);
-            i++;
+            int end = i + 1;  // the run up to where the closer or a nested opener may begin
+            char close = block.Close.Text[0], open = block.Nests ? block.Open.Text[0] : close;
+            while (end < length && line[end] != close && line[end] != open)
+                end++;
+            out.Blank(i, end);
+            i = end;
         }
     }
     return i;
@@ -142,11 +149,17 @@ RegionSyntax ReadRegionSyntax(const char* lineComments, const char* blocks, cons
     for (const std::string& word : ValueWords(quotes))
         if (word.size() <= 2)
             syntax.Quotes.push_back({word[0], word.size() == 2 ? word[1] : '\0'});
+    for (const RegionDelimiter& d : syntax.LineComments)
+        syntax.Opens[static_cast<unsigned char>(d.Text[0])] = true;
+    for (const RegionSyntax::Block& b : syntax.Blocks)
+        syntax.Opens[static_cast<unsigned char>(b.Open.Text[0])] = true;
+    for (const RegionSyntax::Quote& q : syntax.Quotes)
+        syntax.Opens[static_cast<unsigned char>(q.Mark)] = true;
     return syntax;
 }
 
-void BlankRegions(const RegionSyntax& syntax, RegionState& state, const char* line, int length, char* code,
-                  int size)
+int BlankRegions(const RegionSyntax& syntax, RegionState& state, const char* line, int length, char* code,
+                 int size)
 {
     Writer out{code, size};
     int i = 0;
@@ -168,13 +181,18 @@ void BlankRegions(const RegionSyntax& syntax, RegionState& state, const char* li
             i += int(opening.Size);
             break;
         case OpenQuote:
-            out.Put(i, line[i]);
+            out.Copy(line, i, i + 1);
             i = SkipString(syntax.Quotes[opening.Index], line, length, i + 1, out);
             break;
-        case OpenNone:
-            out.Put(i, line[i]);
-            i++;
+        case OpenNone: {
+            int end = i + 1;  // the run of code up to where a region may begin
+            while (end < length && !syntax.Opens[static_cast<unsigned char>(line[end])])
+                end++;
+            out.Copy(line, i, end);
+            i = end;
             break;
         }
+        }
     }
+    return out.CodeEnd;
 }

@@ -7,6 +7,7 @@
 #ifndef STRINGSLIST_STRINGS_LIST_REGIONS_H
 #define STRINGSLIST_STRINGS_LIST_REGIONS_H
 
+#include <array>
 #include <string>
 #include <vector>
 
@@ -27,6 +28,7 @@ struct RegionSyntax {
     std::vector<RegionDelimiter> LineComments;
     std::vector<Block> Blocks;
     std::vector<Quote> Quotes;
+    std::array<bool, 256> Opens{};  // by byte: whether a delimiter or a mark begins with it
 
     bool Empty() const { return LineComments.empty() && Blocks.empty() && Quotes.empty(); }
 };
@@ -52,8 +54,11 @@ struct RegionState {
 // Scans the length bytes of line from state, leaving state as the next line
 // begins, and writes the first min(length, size) of them to code: comments
 // and blocks, delimiters included, as spaces; a string's text as spaces
-// between its marks, which stay. A string ends at its closing mark or with the line.
-void BlankRegions(const RegionSyntax& syntax, RegionState& state, const char* line, int length, char* code,
-                  int size);
+// between its marks, which stay. A string ends at its closing mark or with the
+// line. Answers where the line's code ends: past its last byte that is not
+// region text (a line that is all comment: 0). What lies beyond is not
+// searched, so a long comment never costs a pattern a long run of spaces.
+int BlankRegions(const RegionSyntax& syntax, RegionState& state, const char* line, int length, char* code,
+                 int size);
 
 #endif

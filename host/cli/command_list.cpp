@@ -466,7 +466,9 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
         PrintPorcelain(host);
     else
         PrintHuman(host, options);
-    ExplainNoFileType(types, options.Root, options.File);
+    // A type given here takes every name: only the store's own lookup can miss.
+    if (options.TypeName.empty() && !options.HasPattern)
+        ExplainNoFileType(types, options.Root, options.File);
     ExplainBrokenPattern(options, types);
     return 0;
 }

@@ -2,7 +2,9 @@
 # Golden tests of the shipped file types: every sample in samples/ is listed
 # with `stringslist list --porcelain NAME`, run inside samples/ with every
 # type of filetypes/ imported into an empty store of its own, and the output
-# must equal golden/NAME.out byte for byte.
+# must equal golden/NAME.out byte for byte. The same sample under the names a
+# host gives, a Linux path and a Windows one (drive letter, backslashes, a
+# folder with a space), must list the same (the menu's title is the name given).
 #
 #   golden_test.sh PROGRAM                 check every sample
 #   golden_test.sh PROGRAM --regenerate    rewrite the goldens (check each by eye before committing)
@@ -18,6 +20,17 @@ export XDG_CONFIG_HOME=$dir/config
 for reg in "$types"/*.reg; do
     "$program" types import "$reg" > /dev/null || { echo "FAIL: cannot import $reg"; exit 1; }
 done
+
+# The Windows name is one file name on Linux, backslashes and colon included.
+linux_dir=$dir/home/me/src/proj
+windows_dir='C:\Users\me\My Projects\proj\'
+mkdir -p "$linux_dir" "$dir/windows"
+
+# The list of $1 shown as the sample $2's: the menu titled by the sample's name.
+list_as() {
+    "$program" list --porcelain "$1" 2>&1 |
+        awk -F'\t' -v OFS='\t' -v name="$2" '$1 == "menu" { $2 = name } { print }'
+}
 
 failures=0
 samples=0
@@ -40,7 +53,17 @@ for sample in * .[!.]*; do
         cat "$dir/diff"
         failures=$((failures + 1))
     else
-        passed=$((passed + 1))
+        cp "$sample" "$linux_dir/$sample"
+        cp "$sample" "$dir/windows/$windows_dir$sample"
+        list_as "$linux_dir/$sample" "$sample" > "$dir/linux.out"
+        (cd "$dir/windows" && list_as "$windows_dir$sample" "$sample") > "$dir/windows.out"
+        if ! diff -u "$golden" "$dir/linux.out" > "$dir/diff" || ! diff -u "$golden" "$dir/windows.out" >> "$dir/diff"; then
+            echo "FAIL: $sample lists otherwise under $linux_dir or $windows_dir:"
+            cat "$dir/diff"
+            failures=$((failures + 1))
+        else
+            passed=$((passed + 1))
+        fi
     fi
 done
 for golden in "$here"/golden/*.out "$here"/golden/.[!.]*.out; do

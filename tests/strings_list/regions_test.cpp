@@ -16,7 +16,8 @@ struct Values {
     const char* Quotes;
 };
 
-// The blanked copies of lines scanned in order from a fresh state.
+// The blanked copies of lines scanned in order from a fresh state, with "~"
+// for the blanks past the end of the code, which are not searched.
 std::vector<std::string> Blanked(const Values& v, const std::vector<std::string>& lines)
 {
     RegionSyntax syntax = ReadRegionSyntax(v.LineComments, v.Blocks, v.NestedBlocks, v.Quotes);
@@ -24,8 +25,9 @@ std::vector<std::string> Blanked(const Values& v, const std::vector<std::string>
     std::vector<std::string> out;
     for (const std::string& line : lines) {
         std::string code(line.size(), '?');
-        BlankRegions(syntax, state, line.data(), int(line.size()), &code[0], int(code.size()));
-        out.push_back(code);
+        int end = BlankRegions(syntax, state, line.data(), int(line.size()), &code[0], int(code.size()));
+        EXPECT_EQ(code.find_first_not_of(' ', size_t(end)), std::string::npos) << line;
+        out.push_back(code.replace(size_t(end), std::string::npos, code.size() - size_t(end), '~'));
     }
     return out;
 }
@@ -48,27 +50,28 @@ TEST(RegionsTest, BlanksWhatIsNotCode)
 {
     const Case cases[] = {
         {"a block opened and closed on one line", C, {"int /* x */ f(void);"}, {"int         f(void);"}},
-        {"a block over lines", C, {"a /* one", "two", "three */ b"}, {"a       ", "   ", "         b"}},
-        {"a line comment", C, {"f(); // g();"}, {"f();        "}},
+        {"a block over lines", C, {"a /* one", "two", "three */ b"}, {"a ~~~~~~", "~~~", "         b"}},
+        {"a line comment", C, {"f(); // g();"}, {"f(); ~~~~~~~"}},
         {"an opener inside a string", C, {"s = \"/* no\"; t();"}, {"s = \"     \"; t();"}},
         {"an escaped quote", C, {"s = \"a\\\"b\"; t();"}, {"s = \"    \"; t();"}},
-        {"a string ends with its line", C, {"s = \"open", "f();"}, {"s = \"    ", "f();"}},
+        {"a string ends with its line", C, {"s = \"open", "f();"}, {"s = \"~~~~", "f();"}},
         {"a line comment inside a block", C, {"/* // */ f();"}, {"         f();"}},
-        {"a block opener in a line comment", C, {"// /*", "f();"}, {"     ", "f();"}},
+        {"a block opener in a line comment", C, {"// /*", "f();"}, {"~~~~~", "f();"}},
         {"a character constant", C, {"c = '\"'; f();"}, {"c = ' '; f();"}},
-        {"an unclosed block runs to the end", C, {"/* never", "closed", "f();"}, {"        ", "      ", "    "}},
-        {"a carriage return before the closer's line end", C, {"/* x\r", "*/\rf();\r"}, {"     ", "  \rf();\r"}},
+        {"an unclosed block runs to the end", C, {"/* never", "closed", "f();"},
+         {"~~~~~~~~", "~~~~~~", "~~~~"}},
+        {"a carriage return before the closer's line end", C, {"/* x\r", "*/\rf();\r"}, {"~~~~~", "  \rf();\r"}},
         {"nesting", Rust, {"/* a /* b */ c */ f();"}, {"                  f();"}},
-        {"nesting over lines", Rust, {"/* /*", "*/ still", "*/ f();"}, {"     ", "        ", "   f();"}},
+        {"nesting over lines", Rust, {"/* /*", "*/ still", "*/ f();"}, {"~~~~~", "~~~~~~~~", "   f();"}},
         {"blocks of a language without nesting", C, {"/* /* */ f(); */"}, {"         f(); */"}},
         {"two block pairs", Pascal, {"{ a } (* b *) c"}, {"              c"}},
         {"the other pair's closer is text", Pascal, {"{ *) } d"}, {"       d"}},
         {"a doubled mark", Pascal, {"s := 'it''s'; t;"}, {"s := '     '; t;"}},
-        {"the longest opener wins", Python, {"'''doc", "def f(): '''", "x = 'a'"}, {"      ", "            ", "x = ' '"}},
+        {"the longest opener wins", Python, {"'''doc", "def f(): '''", "x = 'a'"}, {"~~~~~~", "~~~~~~~~~~~~", "x = ' '"}},
         {"an opener in the first column only", Perl, {"x = 1; =pod", "=pod", "sub f", "=cut", "sub g"},
-         {"x = 1; =pod", "    ", "     ", "    ", "sub g"}},
+         {"x = 1; =pod", "~~~~", "~~~~~", "~~~~", "sub g"}},
         {"fences and markup comments", Markdown, {"```sh", "# not a heading", "```", "# Heading <!-- c -->"},
-         {"     ", "               ", "   ", "# Heading           "}},
+         {"~~~~~", "~~~~~~~~~~~~~~~", "~~~", "# Heading ~~~~~~~~~~"}},
     };
     for (const Case& c : cases)
         EXPECT_EQ(Blanked(c.Syntax, c.Lines), c.Code) << c.What;
@@ -80,13 +83,13 @@ TEST(RegionsTest, LongLinesKeepTheirStateAndAreCopiedToTheBuffer)
     RegionState state;
     std::string line = std::string(1020, 'x') + " /*" + std::string(2000, 'y');
     std::string code(1023, '?');
-    BlankRegions(syntax, state, line.data(), int(line.size()), &code[0], int(code.size()));
+    EXPECT_EQ(BlankRegions(syntax, state, line.data(), int(line.size()), &code[0], int(code.size())), 1021);
     EXPECT_EQ(code, std::string(1020, 'x') + "   ");
     EXPECT_EQ(state.Block, 0);
 
     std::string next = "*/ f();";
     std::string nextCode(next.size(), '?');
-    BlankRegions(syntax, state, next.data(), int(next.size()), &nextCode[0], int(nextCode.size()));
+    EXPECT_EQ(BlankRegions(syntax, state, next.data(), int(next.size()), &nextCode[0], int(nextCode.size())), 7);
     EXPECT_EQ(nextCode, "   f();");
     EXPECT_EQ(state.Block, -1);
 }

@@ -127,6 +127,13 @@ expect unknown-type 1 nothing -- --porcelain --type nosuch other.txt
 expect rx-that-does-not-compile 2 nothing -- --porcelain --rx 'a**' other.txt
 expect present-without-rx 2 nothing -- --porcelain --present x other.txt
 expect type-and-rx 2 nothing -- --porcelain --type t --rx x other.txt
+# A type given here takes every name: no word on standard error about the
+# store's types, even where the store has none.
+XDG_CONFIG_HOME=$dir/empty "$program" list --porcelain --rx '^fn' other.txt > out 2> err
+if [ -s err ]; then
+    echo "FAIL rx-in-an-empty-store: $(cat err)"
+    failures=$((failures + 1))
+fi
 if ! cmp -s store-before "$XDG_CONFIG_HOME/stringslist/registry.reg" || [ -n "$(ls -A "$TMPDIR")" ]; then
     echo "FAIL type-of-the-run: the store changed or a folder stayed in $TMPDIR"
     failures=$((failures + 1))

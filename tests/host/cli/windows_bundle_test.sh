@@ -1,7 +1,7 @@
 #!/bin/bash
 # The Windows bundle as a user gets it: the zip holds exactly the stripped DLL
-# with its version resource, stringslist.exe, the shipped types and a CRLF
-# README.txt. Unpacked, under Wine against its real registry, the program
+# and stringslist.exe with their version resources, the shipped types and the
+# CRLF README.txt, patterns.txt and LICENSE.txt. Unpacked, under Wine against its real registry, the program
 # imports the shipped types under a root and lists a real C file byte for byte
 # as the Linux program does; a .reg exported by the Linux program and imported
 # with Wine's regedit reaches the DLL the same way.
@@ -18,17 +18,25 @@ export WINEPREFIX=$prefix WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 name=stringslist-$version-win32
 zip=$dist/$name.zip
 [ -f "$zip" ] || { echo "FAIL: no bundle $zip"; exit 1; }
-expected=$( (printf '%s\n' "$name/" "$name/README.txt" "$name/filetypes/" "$name/stringslist.dll" \
-    "$name/stringslist.exe"; cd "$source" && ls filetypes/*.reg | sed "s#^#$name/#") | sort)
+expected=$( (printf '%s\n' "$name/" "$name/README.txt" "$name/patterns.txt" "$name/LICENSE.txt" "$name/filetypes/" \
+    "$name/stringslist.dll" "$name/stringslist.exe"; cd "$source" && ls filetypes/*.reg | sed "s#^#$name/#") | sort)
 got=$(cmake -E tar tf "$zip" | sort)
 [ "$got" = "$expected" ] || { fail "the zip holds:"; diff <(echo "$expected") <(echo "$got"); }
 cd "$dir" && cmake -E tar xf "$zip" || exit 1
 bundle=$dir/$name
-lines=$(wc -l < "$bundle/README.txt")
-[ "$lines" -gt 10 ] && [ "$(grep -c $'\r$' "$bundle/README.txt")" = "$lines" ] || fail "README.txt is not CRLF throughout"
+for text in README.txt patterns.txt LICENSE.txt; do
+    lines=$(wc -l < "$bundle/$text")
+    [ "$lines" -gt 10 ] && [ "$(grep -c $'\r$' "$bundle/$text")" = "$lines" ] || fail "$text is not CRLF throughout"
+done
 grep -qF "types import --root" "$bundle/README.txt" || fail "README.txt does not say how to import"
-tr -d '\0' < "$bundle/stringslist.dll" | grep -qaF "FileVersion$version" || fail "the DLL has no file version $version"
-tr -d '\0' < "$bundle/stringslist.dll" | grep -qaF "ProductNamestringslist" || fail "the DLL has no product name"
+grep -qF "patterns.txt" "$bundle/README.txt" || fail "README.txt does not point to patterns.txt"
+grep -q '^```' "$bundle/patterns.txt" && fail "patterns.txt keeps the page's code fences"
+grep -qF "MIT License" "$bundle/LICENSE.txt" || fail "LICENSE.txt is not the licence"
+for f in stringslist.dll stringslist.exe; do
+    tr -d '\0' < "$bundle/$f" | grep -qaF "FileVersion$version" || fail "$f has no file version $version"
+    tr -d '\0' < "$bundle/$f" | grep -qaF "OriginalFilename$f" || fail "$f has no version resource of its own"
+    tr -d '\0' < "$bundle/$f" | grep -qaF "ProductNamestringslist" || fail "$f has no product name"
+done
 for f in stringslist.dll stringslist.exe; do
     i686-w64-mingw32-objdump -t "$bundle/$f" | grep -qx 'no symbols' || fail "$f is not stripped"
 done
