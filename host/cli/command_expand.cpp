@@ -92,8 +92,8 @@ int RunFriendly(PatternNode* pattern, const char* templ, std::vector<std::string
     bool failed = false;
     for (size_t i = 0; i < count && !failed; i++) {
         FILE* input = OpenInput(files[i].c_str());
-        failed = !input || !ExpandFile(pattern, templ, input, files[i].c_str(),
-                                               count > 1 ? files[i].c_str() : nullptr, matched);
+        const char* label = count > 1 ? files[i].c_str() : nullptr;
+        failed = !input || !ExpandFile(pattern, templ, input, files[i].c_str(), label, matched);
         failed = (input && !CloseInput(input, files[i].c_str())) || failed;
     }
     return failed ? 2 : matched ? 0 : 1;

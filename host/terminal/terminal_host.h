@@ -2,6 +2,7 @@
 // box, editor control) over the editor view and runs the view's key loop.
 // Every key pressed in the view goes to ProcessEditorInput first; F2, F3 and
 // F9 reach the plug-in's commands, F1 shows the keys, F10 quits.
+// A command that reads lines for long shows its progress and Esc abandons it.
 //
 // The services are plain functions without a context argument, so one
 // TerminalHost is active at a time.
