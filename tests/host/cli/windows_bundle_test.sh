@@ -79,10 +79,12 @@ exe types list --root "$root" | sed 1d > windows.list
 cmp linux.list windows.list || { fail "the lists with optional values differ"; diff linux.list windows.list | head; }
 grep -qF "    Join        (" windows.list || fail "stringslist.exe lost the optional values"
 printf '/*\nint fake(void)\n*/\nint real(int y)\n{\n}\nstatic int split\n  (int z)\n{\n}\n' > optional.c
-"$native" list --porcelain --root "$root" optional.c > linux.out
-grep -q 'split' linux.out && ! grep -q 'fake' linux.out || fail "the Linux list does not use the optional values"
-exe list --porcelain --root "$root" optional.c > windows.out
-cmp linux.out windows.out || { fail "the lists with optional values differ"; diff linux.out windows.out | head; }
+"$native" list --porcelain --root "$root" optional.c > optional-linux.out
+grep -q 'split' optional-linux.out && ! grep -q 'fake' optional-linux.out ||
+    fail "the Linux list does not use the optional values"
+exe list --porcelain --root "$root" optional.c > optional-windows.out
+cmp optional-linux.out optional-windows.out ||
+    { fail "the lists with optional values differ"; diff optional-linux.out optional-windows.out | head; }
 
 # --- an export for another root, imported with regedit, read by the DLL
 "$native" types import --root "$root-regedit" --shipped > /dev/null || fail "the Linux import under a root failed"
