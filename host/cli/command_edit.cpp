@@ -8,6 +8,7 @@
 
 #include "host/cli/commands.h"
 #include "host/cli/options.h"
+#include "host/cli/types_commands.h"
 #include "host/common/plugin_library.h"
 #include "host/terminal/terminal_editor.h"
 #include "host/terminal/terminal_file.h"
@@ -15,6 +16,7 @@
 #include "host/terminal/terminal_screen.h"
 #include "host/terminal/terminal_text.h"
 #include "platform/registry_store.h"
+#include "settings/store_layout.h"
 
 namespace {
 
@@ -46,6 +48,45 @@ bool CheckStore()
     return false;
 }
 
+// A store that has never held a table of file types lists nothing: before the
+// screen opens, offer what `types import --shipped` does. Either answer leaves
+// the table there, so the question comes once per store; a table emptied by
+// hand is never refilled unasked.
+void OfferShippedTypes()
+{
+    const std::string root = ProgramRegistryRoot;
+    RegFileDocument tree;
+    if (!ReadTypes(root, tree) || !tree.Keys.empty())
+        return;
+    std::printf("There are no file types in %s yet, so the strings list (F2) would find nothing.\n"
+                "Import the file types shipped with stringslist, as \"stringslist types import --shipped\" "
+                "does? [Y/n] ",
+                TypesPlace(root).c_str());
+    std::fflush(stdout);
+    char answer[64] = "";
+    bool yes = std::fgets(answer, sizeof answer, stdin) && std::strchr("Yy\n", answer[0]);
+    if (yes) {
+        char shipped[] = "--shipped";
+        char* argv[] = {shipped, nullptr};
+        if (RunTypesImport(1, argv, root) != 0) {
+            std::printf("The file types were not imported. Press Enter to view the file.");
+            std::fflush(stdout);
+            std::fgets(answer, sizeof answer, stdin);
+        }
+        return;
+    }
+    std::printf("None imported, and you will not be asked again; \"stringslist types import --shipped\" "
+                "imports them later.\n");
+    ChangeTypes(
+        root,
+        [&](RegFileDocument& store, bool& changed) -> LONG {
+            store.Keys.push_back(RegFileKey{TypesTablePath(root), {}});
+            changed = true;
+            return ERROR_SUCCESS;
+        },
+        "keep the empty table of file types");
+}
+
 int View(const ProgramOptions& options, const std::string& path)
 {
     ViewedFile file;
@@ -56,6 +97,7 @@ int View(const ProgramOptions& options, const std::string& path)
     }
     if (!CheckTerminal() || !CheckStore())
         return 1;
+    OfferShippedTypes();
     PluginLibrary plugin;
     if (!LoadPlugin(options, plugin))
         return 1;

@@ -39,7 +39,7 @@ bool ExpandLine(PatternNode* pattern, const char* templ, const char* line, int l
 
 int RunPorcelain(PatternNode* pattern, const char* templ)
 {
-    LineReader reader(stdin);
+    LineReader reader(stdin, "-");
     std::string line, text, out;
     static const char hex[] = "0123456789abcdef";
     while (!std::ferror(stdout) && reader.Next(line)) {  // failed output ends the reading
@@ -58,9 +58,10 @@ int RunPorcelain(PatternNode* pattern, const char* templ)
 }
 
 // Prints FILE:N:text for each matching line; false when the template is malformed.
-bool ExpandFile(PatternNode* pattern, const char* templ, FILE* input, const char* label, long& matched)
+bool ExpandFile(PatternNode* pattern, const char* templ, FILE* input, const char* name, const char* label,
+                long& matched)
 {
-    LineReader reader(input);
+    LineReader reader(input, name);
     std::string line, text;
     long number = 0;
     while (!std::ferror(stdout) && reader.Next(line)) {  // failed output ends the reading
@@ -91,7 +92,8 @@ int RunFriendly(PatternNode* pattern, const char* templ, std::vector<std::string
     bool failed = false;
     for (size_t i = 0; i < count && !failed; i++) {
         FILE* input = OpenInput(files[i].c_str());
-        failed = !input || !ExpandFile(pattern, templ, input, count > 1 ? files[i].c_str() : nullptr, matched);
+        const char* label = count > 1 ? files[i].c_str() : nullptr;
+        failed = !input || !ExpandFile(pattern, templ, input, files[i].c_str(), label, matched);
         failed = (input && !CloseInput(input, files[i].c_str())) || failed;
     }
     return failed ? 2 : matched ? 0 : 1;

@@ -5,6 +5,7 @@
 // is never written. Human output shows the menu as a user would see it;
 // --porcelain prints every call the user would see, or that moves the editor,
 // in a fixed form.
+#include <algorithm>
 #include <cerrno>
 #include <climits>
 #include <cstdio>
@@ -32,17 +33,19 @@ namespace {
 const CommandSpec ListSpec = {
     "list",
     "list [--porcelain] [--cursor N] [--height H] [--choose K] [--root KEY]\n"
-    "     [--type NAME | --rx PATTERN [--present TEMPLATE] [--flags F]] FILE",
+    "     [--type NAME | --rx PATTERN [--present TEMPLATE] [--flags F]\n"
+    "      [--line-comment WORDS] [--block WORDS] [--nested-block WORDS] [--quote WORDS] [--join WORDS]] FILE",
     "The strings list of FILE, run through the plug-in as the editor's host runs it, printed.",
-    {{"--porcelain", nullptr, "a fixed output for scripts (docs/porcelain.md)"},
-     {"--cursor", "N", "the cursor on line N, from 0 (default 0)"},
-     {"--height", "H", "the editor window H lines high (default 25)"},
-     {"--choose", "K", "choose the menu's item K, from 0 (default: cancel the menu)"},
-     RootOption,
-     {"--type", "NAME", "use the file type NAME, whatever its mask"},
-     {"--rx", "PATTERN", "use this pattern as the one file type of the run"},
-     {"--present", "TEMPLATE", "with --rx: its presentation template"},
-     {"--flags", "F", "with --rx: its flags"}},
+    WithOptionalValues({{"--porcelain", nullptr, "a fixed output for scripts (docs/porcelain.md)"},
+                        {"--cursor", "N", "the cursor on line N, from 0 (default 0)"},
+                        {"--height", "H", "the editor window H lines high (default 25)"},
+                        {"--choose", "K", "choose the menu's item K, from 0 (default: cancel the menu)"},
+                        RootOption,
+                        {"--type", "NAME", "use the file type NAME, whatever its mask"},
+                        {"--rx", "PATTERN", "use this pattern as the one file type of the run"},
+                        {"--present", "TEMPLATE", "with --rx: its presentation template"},
+                        {"--flags", "F", "with --rx: its flags"}},
+                       {}),
     "FILE", 1, 1, false, 1};
 
 struct ListOptions {
@@ -53,6 +56,7 @@ struct ListOptions {
     std::string TypeName;  // --type: this type of the store, whatever its mask
     std::string Pattern, Presentation, Flags;  // --rx, --present, --flags (4 data bytes)
     bool HasPattern = false, HasPresentation = false, HasFlags = false;
+    std::vector<RegFileValue> Optional;  // with --rx: the type's optional values given
     std::string Root = ProgramRegistryRoot;
     std::string File;
 };
@@ -111,14 +115,33 @@ bool TakeTextOption(const TextOption& option, const std::string& text, ListOptio
     return true;
 }
 
+// An optional value of the type of the run, refused where the plug-in would leave words out.
+bool TakeOptionalValue(const char* option, const std::string& text, ListOptions& options)
+{
+    const char* name = OptionalValueOf(option);
+    if (!CheckTypeText(option, text))
+        return false;
+    std::string problem = OptionalValueProblem(name, text);
+    if (!problem.empty())
+        return UsageError(ListSpec, std::string(option) + ": " + problem + ", and the plug-in would leave it out"),
+               false;
+    // Given twice, the last counts, as for every option.
+    options.Optional.erase(std::remove_if(options.Optional.begin(), options.Optional.end(),
+                                          [&](const RegFileValue& v) { return v.Name == name; }),
+                           options.Optional.end());
+    if (!text.empty())
+        options.Optional.push_back({name, RegSz, text});
+    return true;
+}
+
 // --type names a type; --rx gives one, --present and --flags belong to it.
 bool CheckTypeOptions(const ListOptions& options)
 {
     const char* problem = nullptr;
     if (!options.TypeName.empty() && options.HasPattern)
         problem = "--type and --rx exclude each other";
-    else if ((options.HasPresentation || options.HasFlags) && !options.HasPattern)
-        problem = "--present and --flags go with --rx";
+    else if ((options.HasPresentation || options.HasFlags || !options.Optional.empty()) && !options.HasPattern)
+        problem = "--present, --flags and the optional values (--line-comment...) go with --rx";
     if (problem)
         UsageError(ListSpec, problem);
     return !problem;
@@ -142,6 +165,8 @@ int ParseListOptions(int argc, char** argv, ListOptions& options)
         for (const TextOption& o : TextOptions)
             if (name == o.Name)
                 ok = TakeTextOption(o, given.second, options);
+        if (OptionalValueOf(name.c_str()))
+            ok = TakeOptionalValue(name.c_str(), given.second, options);
         if (name == "--porcelain")
             options.Porcelain = true;
         if (name == "--root")
@@ -193,6 +218,7 @@ bool TypeOfRun(const ListOptions& options, const RegFileDocument& store, RegFile
             type.Values.push_back({PresentationValue, RegSz, options.Presentation});
         if (options.HasFlags)
             type.Values.push_back({FlagsValue, RegDword, options.Flags});
+        type.Values.insert(type.Values.end(), options.Optional.begin(), options.Optional.end());
     } else {
         const RegFileKey* found = nullptr;
         for (const RegFileKey& key : store.Keys)

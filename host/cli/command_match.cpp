@@ -77,7 +77,7 @@ std::string PorcelainRegisters(const int32_t* registers)
 
 int RunPorcelain(const MatchOptions& o, PatternNode* pattern)
 {
-    LineReader reader(stdin);
+    LineReader reader(stdin, "-");
     std::string line;
     int32_t registers[REGISTER_COUNT];
     while (!std::ferror(stdout) && reader.Next(line)) {  // failed output ends the reading
@@ -109,10 +109,10 @@ void PrintMatch(const char* file, long number, const char* line, int length, con
                         line + r[n]);
 }
 
-long SearchFile(const MatchOptions& o, PatternNode* pattern, FILE* input, const char* label)
+long SearchFile(const MatchOptions& o, PatternNode* pattern, FILE* input, const char* name, const char* label)
 {
     bool colour = StandardOutputShowsColour();
-    LineReader reader(input);
+    LineReader reader(input, name);
     std::string line;
     int32_t registers[REGISTER_COUNT];
     long number = 0, matched = 0;
@@ -139,7 +139,7 @@ int RunFriendly(const MatchOptions& o, PatternNode* pattern)
             failed = true;
             continue;
         }
-        matched += SearchFile(o, pattern, input, count > 1 ? files[i].c_str() : nullptr);
+        matched += SearchFile(o, pattern, input, files[i].c_str(), count > 1 ? files[i].c_str() : nullptr);
         failed = !CloseInput(input, files[i].c_str()) || failed;
     }
     return failed ? 2 : matched ? 0 : 1;

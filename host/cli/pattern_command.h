@@ -15,10 +15,17 @@
 
 #include "host/cli/pattern_check.h"
 
-// Reads LF-separated lines (the LF not part of the line); a final LF adds no line.
+// The longest line match and expand read: far above any source line and the
+// lines of 10^7 characters the engine is measured on, and a bound on what an
+// endless input without a line end (/dev/zero) can make the program hold.
+const size_t LongestInputLine = size_t(1) << 26;
+
+// Reads LF-separated lines (the LF not part of the line); a final LF adds no
+// line. A line longer than LongestInputLine ends the program with status 1
+// and a message naming the input: its memory would grow without bound.
 class LineReader {
 public:
-    explicit LineReader(FILE* file) : File(file) {}
+    LineReader(FILE* file, const char* name) : File(file), Name(name) {}
     bool Next(std::string& line)
     {
         line.clear();
@@ -32,6 +39,8 @@ public:
             const char* start = Buffer + At;
             const char* lf = static_cast<const char*>(std::memchr(start, '\n', Size - At));
             size_t taken = lf ? static_cast<size_t>(lf - start) : Size - At;
+            if (line.size() + taken > LongestInputLine)
+                TooLong();
             line.append(start, taken);
             At += taken + (lf ? 1 : 0);
             if (lf)
@@ -40,7 +49,16 @@ public:
     }
 
 private:
+    [[noreturn]] void TooLong() const
+    {
+        std::fflush(stdout);
+        std::fprintf(stderr, "stringslist: %s has a line longer than %zu bytes, the most a line may have here\n",
+                     std::strcmp(Name, "-") ? Name : "standard input", LongestInputLine);
+        std::exit(1);
+    }
+
     FILE* File;
+    const char* Name;
     char Buffer[65536];
     size_t At = 0, Size = 0;
 };

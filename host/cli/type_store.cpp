@@ -15,6 +15,59 @@ const OptionSpec RootOption = {"--root", "KEY",
                                "the key below HKEY_CURRENT_USER where the host keeps plug-in settings "
                                "(default: the program's own)"};
 
+const OptionalValueOption OptionalValueOptions[5] = {
+    {{"--line-comment", "WORDS", "what opens a comment that runs to the end of the line, as // in C"}, LineCommentValue},
+    {{"--block", "WORDS", "pairs of an opener and a closer of blocks that are not code, as /* */"}, BlockValue},
+    {{"--nested-block", "WORDS", "pairs, as --block, whose openers nest"}, NestedBlockValue},
+    {{"--quote", "WORDS", "quote marks, each followed by its escape character if any, as \"\\ '\\"}, QuoteValue},
+    {{"--join", "WORDS", "openers after which a head goes on to the next line, as ("}, JoinValue},
+};
+static_assert(sizeof OptionalValueOptions / sizeof *OptionalValueOptions ==
+                  sizeof OptionalValues / sizeof *OptionalValues,
+              "an option for every optional value");
+
+std::vector<OptionSpec> WithOptionalValues(std::vector<OptionSpec> first, std::vector<OptionSpec> last)
+{
+    for (const OptionalValueOption& o : OptionalValueOptions)
+        first.push_back(o.Option);
+    first.insert(first.end(), last.begin(), last.end());
+    return first;
+}
+
+const char* OptionalValueOf(const char* option)
+{
+    for (const OptionalValueOption& o : OptionalValueOptions)
+        if (!std::strcmp(o.Option.Name, option))
+            return o.Value;
+    return nullptr;
+}
+
+// The words of a value, as the plug-in splits them: at spaces.
+static std::vector<std::string> SpaceSeparatedWords(const std::string& text)
+{
+    std::vector<std::string> words;
+    for (size_t at = 0; at < text.size();) {
+        size_t end = std::min(text.find(' ', at), text.size());
+        if (end > at)
+            words.push_back(text.substr(at, end - at));
+        at = end + 1;
+    }
+    return words;
+}
+
+std::string OptionalValueProblem(const char* name, const std::string& text)
+{
+    std::vector<std::string> words = SpaceSeparatedWords(text);
+    bool pairs = !std::strcmp(name, BlockValue) || !std::strcmp(name, NestedBlockValue);
+    if (pairs && words.size() % 2)
+        return "the opener \"" + Printable(words.back()) + "\" has no closer";
+    if (!std::strcmp(name, QuoteValue))
+        for (const std::string& word : words)
+            if (word.size() > 2)
+                return "\"" + Printable(word) + "\" is more than a mark and its escape character";
+    return "";
+}
+
 static_assert(ValueTextLimit == SETTINGS_TEXT_SIZE - 1, "a text and its NUL fill the plug-in's buffer");
 static_assert(PatternTextLimit == PATTERN_TEXT_SIZE - 1, "so does a pattern");
 

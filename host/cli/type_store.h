@@ -50,6 +50,22 @@ std::string ImportAdvice(const std::string& root);
 bool ParseTypeFlags(const char* text, std::string& data);
 // Whether a file type's text (of option NAME) fits what the plug-in reads; says why not.
 bool CheckTypeText(const char* option, const std::string& text);
+// The optional values of a type (README, File types) as options of the
+// commands that give a type: --line-comment WORDS and so on, one per value.
+struct OptionalValueOption {
+    OptionSpec Option;
+    const char* Value;  // the value's name in the type's key
+};
+extern const OptionalValueOption OptionalValueOptions[5];
+// A command's options with those of the optional values between first and last.
+std::vector<OptionSpec> WithOptionalValues(std::vector<OptionSpec> first, std::vector<OptionSpec> last);
+// The optional value an option gives, or null.
+const char* OptionalValueOf(const char* option);
+// What the plug-in would leave out of a text of the optional value NAME, for
+// people ("" when it reads all of it): a block's opener without its closer, a
+// quote word of more than two characters.
+std::string OptionalValueProblem(const char* name, const std::string& text);
+
 // Whether NAME can be a type's key name (and, for writing, one the plug-in
 // reads); says why not.
 bool CheckTypeName(const std::string& name, bool forWriting);

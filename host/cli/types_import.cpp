@@ -24,7 +24,7 @@ const CommandSpec TypesImportSpec = {
     {RootOption,
      {"--shipped", nullptr, "the file types shipped with the program"},
      {"--replace", nullptr, "with --shipped: replace the types that differ from the shipped ones too"},
-     {"--force", nullptr, "import masks and patterns that do not compile as they are"}},
+     {"--force", nullptr, "import masks and patterns that do not compile, and words the plug-in leaves out, as they are"}},
     "FILE... or --shipped", 0, -1};
 
 namespace {
@@ -87,15 +87,24 @@ void WarnImported(const std::vector<RegFileKey>& types, size_t ignored, const st
                              "...\\%s\\NAME were left out\n", file.c_str(), ignored, FileTypesPath);
 }
 
-// Whether every mask and pattern of the file's types compiles; says which do not.
-bool PatternsCompile(const std::vector<RegFileKey>& types, const std::string& file)
+// Whether every mask and pattern of the file's types compiles and the
+// plug-in reads every word of their optional values; says which do not.
+bool TypesReadWhole(const std::vector<RegFileKey>& types, const std::string& file)
 {
-    bool compile = true;
-    for (const RegFileKey& type : types)
+    bool whole = true;
+    for (const RegFileKey& type : types) {
         for (const char* name : BrokenPatterns(type))
-            compile = CheckPattern(file + ": " + name + " of " + Printable(type.Path.back()), TypeText(type, name)) &&
-                      compile;
-    return compile;
+            whole = CheckPattern(file + ": " + name + " of " + Printable(type.Path.back()), TypeText(type, name)) &&
+                    whole;
+        for (const char* name : OptionalValues) {
+            std::string problem = OptionalValueProblem(name, TypeText(type, name));
+            if (!problem.empty())
+                std::fprintf(stderr, "stringslist: %s: %s of %s: %s, and the plug-in would leave it out\n",
+                             file.c_str(), name, Printable(type.Path.back()).c_str(), problem.c_str());
+            whole = whole && problem.empty();
+        }
+    }
+    return whole;
 }
 
 // Adds the types of one .reg file to those to import; a later file's type
@@ -113,7 +122,7 @@ bool ReadImportFile(const std::string& file, const std::string& root, bool force
     if (found.empty())
         return Fail(file + ": no file types in it: expected keys ending in \\" + FileTypesPath + "\\NAME"), false;
     WarnImported(found, ignored, file);
-    if (!force && !PatternsCompile(found, file))
+    if (!force && !TypesReadWhole(found, file))
         return std::fprintf(stderr, "Nothing was imported; --force imports them as they are.\n"), false;
     for (const RegFileKey& type : found)
         Replace(types, type);

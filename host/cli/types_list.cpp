@@ -81,6 +81,14 @@ int RunTypesList(int argc, char** argv, std::string root)
                         compiles ? "" : value == FileMaskValue ? "   (does not compile: the plug-in never picks this type)"
                                                                : "   (does not compile: the plug-in lists nothing with it)");
         }
+        // The optional values only where a type has them, so a list of types without them stays as it was.
+        for (const char* value : OptionalValues) {
+            if (!FindValue(*key, value))
+                continue;
+            std::string problem = OptionalValueProblem(value, TypeText(*key, value));
+            std::printf("    %-11s %s%s\n", value, ShownValue(*key, value).c_str(),
+                        problem.empty() ? "" : ("   (" + problem + ": the plug-in leaves it out)").c_str());
+        }
     }
     return 0;
 }

@@ -13,14 +13,18 @@
 #include "settings/store_layout.h"
 
 const CommandSpec TypesSetSpec = {
-    "types set", "types set [--root KEY] NAME [--mask M] [--rx R] [--present P] [--flags F] [--force]",
+    "types set",
+    "types set [--root KEY] NAME [--mask M] [--rx R] [--present P] [--flags F]\n"
+    "          [--line-comment WORDS] [--block WORDS] [--nested-block WORDS] [--quote WORDS] [--join WORDS]\n"
+    "          [--force]",
     "Creates or changes the file type NAME; an empty text removes that value.",
-    {RootOption,
-     {"--mask", "M", "the file mask: a pattern found in the names of the type's files"},
-     {"--rx", "R", "the pattern that picks the lines of the strings list"},
-     {"--present", "P", "the template that makes a menu text of a matched line"},
-     {"--flags", "F", "1 select from cursor, 2 sort items, 4 shift unused parameters (added; 0x... too)"},
-     {"--force", nullptr, "store a mask or pattern that does not compile"}},
+    WithOptionalValues(
+        {RootOption,
+         {"--mask", "M", "the file mask: a pattern found in the names of the type's files"},
+         {"--rx", "R", "the pattern that picks the lines of the strings list"},
+         {"--present", "P", "the template that makes a menu text of a matched line"},
+         {"--flags", "F", "1 select from cursor, 2 sort items, 4 shift unused parameters (added; 0x... too)"}},
+        {{"--force", nullptr, "store a mask or pattern that does not compile, or words the plug-in leaves out"}}),
     "NAME", 1, 1};
 
 const CommandSpec TypesDeleteSpec = {
@@ -42,22 +46,39 @@ const SetOption SetOptions[] = {
     {"--flags", FlagsValue, RegDword},
 };
 
+// The value an option of set writes, and its registry type; null for --root and --force.
+const char* ValueOfOption(const char* option, uint32_t& type)
+{
+    type = RegSz;
+    for (const SetOption& o : SetOptions)
+        if (!std::strcmp(option, o.Option))
+            return type = o.Type, o.Value;
+    return OptionalValueOf(option);
+}
+
 bool ValuesToSet(const Arguments& args, std::vector<RegFileValue>& values)
 {
+    bool force = args.Has("--force");
     for (const auto& given : args.Given) {
-        for (const SetOption& option : SetOptions) {
-            if (std::strcmp(given.first->Name, option.Option))
-                continue;
-            RegFileValue value{option.Value, option.Type, given.second};
-            if (option.Type == RegDword && !ParseTypeFlags(given.second.c_str(), value.Data))
-                return UsageError(TypesSetSpec, "--flags needs a number from 0 to 4294967295 (or 0x...)"), false;
-            if (option.Type == RegSz && !CheckTypeText(option.Option, value.Data))
-                return false;
-            bool pattern = option.Value == FileMaskValue || option.Value == PatternValue;
-            if (pattern && !value.Data.empty() && !args.Has("--force") && !CheckPattern(option.Option, value.Data))
-                return std::fprintf(stderr, "Nothing was stored; --force stores it as it is.\n"), false;
-            values.push_back(value);
-        }
+        const char* option = given.first->Name;
+        RegFileValue value{"", RegSz, given.second};
+        const char* name = ValueOfOption(option, value.Type);
+        if (!name)
+            continue;
+        value.Name = name;
+        if (value.Type == RegDword && !ParseTypeFlags(given.second.c_str(), value.Data))
+            return UsageError(TypesSetSpec, "--flags needs a number from 0 to 4294967295 (or 0x...)"), false;
+        if (value.Type == RegSz && !CheckTypeText(option, value.Data))
+            return false;
+        bool pattern = name == FileMaskValue || name == PatternValue;
+        if (pattern && !value.Data.empty() && !force && !CheckPattern(option, value.Data))
+            return std::fprintf(stderr, "Nothing was stored; --force stores it as it is.\n"), false;
+        std::string problem = pattern ? "" : OptionalValueProblem(name, value.Data);
+        if (!problem.empty() && !force)
+            return std::fprintf(stderr, "stringslist: %s: %s, and the plug-in would leave it out.\n"
+                                        "Nothing was stored; --force stores it as it is.\n",
+                                option, problem.c_str()), false;
+        values.push_back(value);
     }
     return true;
 }

@@ -39,6 +39,10 @@ const std::vector<std::string> ViewKeys = {
 // A break-key list ends with 0; a list without its end is cut here.
 enum { BreakKeysLimit = 256 };
 
+// How long a command works before the status line says so and Esc is looked
+// for, and how often Esc is looked for then (a look is a system call).
+const std::chrono::milliseconds ProgressAfter(500), LookEvery(50);
+
 }  // namespace
 
 std::vector<std::string> DeclaredStrings(const PluginInfoRecord& info, bool configuration)
@@ -126,13 +130,51 @@ void TerminalHost::RunPluginCommand(bool configuration)
     if (configuration)
         Plugin.Configure(chosen.Index);
     else
-        Plugin.OpenPlugin(OPEN_FROM_EDITOR, chosen.Index);
+        OpenPlugin(chosen.Index);
 }
 
 void TerminalHost::RunSearch()
 {
     // The plug-in's search command answers to any item number but 0.
-    Plugin.OpenPlugin(OPEN_FROM_EDITOR, 1);
+    OpenPlugin(1);
+}
+
+void TerminalHost::OpenPlugin(int item)
+{
+    Working = Work{true, false, false, std::chrono::steady_clock::now(), {}};
+    Plugin.OpenPlugin(OPEN_FROM_EDITOR, item);
+    bool abandoned = Working.Abandoned;
+    PauseWork();
+    Working = Work{};  // F9's boxes, which come outside any command, are never refused
+    if (abandoned)
+        Note = "Abandoned: the view is as it was";
+}
+
+bool TerminalHost::KeepWorking(int line)
+{
+    if (Working.Abandoned)
+        return false;
+    auto now = std::chrono::steady_clock::now();
+    if (now - Working.Since < ProgressAfter || now - Working.LastLook < LookEvery)
+        return true;
+    Working.LastLook = now;
+    if (EscPressed()) {
+        Working.Abandoned = true;
+        return false;
+    }
+    Working.Shown = true;
+    Note = "Working: line " + std::to_string(std::max(line, 0) + 1) + " of " + std::to_string(Editor.LineCount()) +
+           "; Esc abandons";
+    RedrawLayers();
+    return true;
+}
+
+void TerminalHost::PauseWork()
+{
+    if (Working.Shown)
+        Note.clear(), RedrawLayers();
+    Working.Shown = false;
+    Working.Since = std::chrono::steady_clock::now();
 }
 
 void TerminalHost::GoToLine()
@@ -165,6 +207,9 @@ int TerminalHost::Menu(int x, int y, int maxHeight, unsigned flags, const char* 
                        const char* help, const int* breakKeys, int* breakCode, const PluginMenuItem* items,
                        int count)
 {
+    if (Working.Abandoned)
+        return -1;
+    PauseWork();
     MenuRequest request;
     request.X = x, request.Y = y, request.MaxHeight = maxHeight, request.Flags = flags;
     request.Title = Text(title), request.Bottom = Text(bottom), request.Help = Text(help);
@@ -180,14 +225,18 @@ int TerminalHost::Menu(int x, int y, int maxHeight, unsigned flags, const char* 
 
 int TerminalHost::Dialog(int x1, int y1, int x2, int y2, const char* help, PluginDialogItem* items, int count)
 {
+    if (Working.Abandoned)
+        return -1;
+    PauseWork();
     DialogRequest request{x1, y1, x2, y2, Text(help), items, items ? std::max(0, count) : 0, ProgramRegistryRoot};
     return RunDialog(request);
 }
 
 int TerminalHost::Message(unsigned flags, const char* help, const char* const* strings, int count, int buttons)
 {
-    if (!strings || count <= 0)
+    if (!strings || count <= 0 || Working.Abandoned)
         return -1;
+    PauseWork();
     buttons = std::max(0, std::min(buttons, count - 1));
     std::vector<std::string> lines, captions;
     for (int i = 1; i < count; i++)
@@ -200,5 +249,17 @@ int TerminalHost::EditorControl(int command, void* record)
 {
     if (!record && command != EDITOR_REDRAW)
         return 0;
+    if (command == EDITOR_GET_LINE && Working.Running) {
+        auto* line = static_cast<EditorLineRecord*>(record);
+        if (!KeepWorking(line->LineNumber)) {
+            line->Text = "";
+            line->SelectionStart = line->SelectionEnd = -1;
+            return 1;
+        }
+    }
+    // An abandoned command changes nothing in the view, whatever it does on its way out.
+    bool changesView = command == EDITOR_SET_POSITION || command == EDITOR_ADD_COLOR || command == EDITOR_REDRAW;
+    if (Working.Abandoned && changesView)
+        return 1;
     return Editor.Control(command, record);
 }

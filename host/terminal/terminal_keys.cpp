@@ -3,6 +3,8 @@
 
 #include <curses.h>
 
+#include <vector>
+
 #include "host/terminal/terminal_text.h"
 
 namespace {
@@ -161,6 +163,35 @@ Key ReadKey()
     else if (next.Kind != ERR)
         unget_wch(static_cast<wchar_t>(next.Value));
     return key;
+}
+
+// Keys put back at once: ncurses holds about a hundred bytes of them, and a
+// character may take four.
+const size_t HeldKeysLimit = 24;
+
+bool EscPressed()
+{
+    std::vector<RawKey> waiting;
+    nodelay(stdscr, TRUE);
+    for (RawKey raw = ReadRaw(); raw.Kind != ERR && waiting.size() < HeldKeysLimit; raw = ReadRaw())
+        waiting.push_back(raw);
+    nodelay(stdscr, FALSE);
+    bool esc = false;
+    for (size_t i = 0; i < waiting.size(); i++) {
+        if (FromRaw(waiting[i]).Code != KeyEsc)
+            continue;
+        if (i + 1 < waiting.size() && FromRaw(waiting[i + 1]).Code == KeyChar)
+            i++;  // Alt+character
+        else
+            esc = true, waiting.erase(waiting.begin() + long(i--));
+    }
+    // ncurses gives back the last key put back first.
+    for (size_t i = waiting.size(); i-- > 0;)
+        if (waiting[i].Kind == KEY_CODE_YES)
+            ungetch(static_cast<int>(waiting[i].Value));
+        else
+            unget_wch(static_cast<wchar_t>(waiting[i].Value));
+    return esc;
 }
 
 int VirtualKey(const Key& key)

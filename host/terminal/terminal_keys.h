@@ -52,6 +52,11 @@ void SetUpKeys();
 // Waits for the next key; a terminal resize arrives as KeyResize.
 Key ReadKey();
 
+// Whether Esc, alone, has been pressed, without waiting: reads what the
+// terminal has sent so far and puts back every other key, in order, for the
+// next ReadKey (Alt+character, which comes as Esc and the character, too).
+bool EscPressed();
+
 // The Windows virtual-key code of a key, 0 when it has none.
 int VirtualKey(const Key& key);
 

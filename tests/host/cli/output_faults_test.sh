@@ -1,8 +1,9 @@
 #!/bin/bash
 # Every command under faults of its output and input: a full disk behind
 # standard output (/dev/full), a folder or a failing device where a file is
-# expected, a FIFO, no memory left. Each case must end with the wanted status
-# and a message naming the cause, and leave the store byte for byte.
+# expected, a FIFO, an endless line (/dev/zero), no memory left. Each case must
+# end with the wanted status and a message naming the cause, and leave the
+# store byte for byte.
 # usage: output_faults_test.sh STRINGSLIST [SANITIZED]
 set -u
 . "$(dirname "$0")/../../support/shell_checks.sh"
@@ -58,6 +59,11 @@ done <<EOF
 1|cannot read /proc/self/mem: Input/output error|$p types import /proc/self/mem
 1|cannot read /proc/self/mem: Input/output error|$p list /proc/self/mem
 0|-|(cat a.c > fifo &) ; $p list fifo
+1|standard input has a line longer than 67108864 bytes|$p match main < /dev/zero
+1|standard input has a line longer than 67108864 bytes|$p match --porcelain main < /dev/zero
+1|/dev/zero has a line longer than 67108864 bytes|$p match main a.c /dev/zero
+1|standard input has a line longer than 67108864 bytes|$p expand main x < /dev/zero
+1|standard input has a line longer than 67108864 bytes|$p expand --porcelain main x < /dev/zero
 0|-|(cat a.c > fifo &) ; $p match main fifo
 EOF
 

@@ -172,6 +172,45 @@ c_flags() { "$program" types list | sed -n '/^C$/,/^$/s/^    Flags *//p'; }
 run 0 import --shipped --replace
 [ "$(c_flags)" = "3 (select from cursor, sort items)" ] && fail "--replace kept the changed C"
 
+# --- the optional values: set and listed as given, malformed words refused
+# (status|option|value|what the error says)
+while IFS='|' read -r status option value said; do
+    run "$status" set Opt --rx x "$option" "$value"
+    [ -z "$said" ] || contains err "$said"
+done <<'EOF'
+0|--line-comment|// #|
+0|--block|/* */ ^=pod ^=cut|
+0|--nested-block|(* *)|
+0|--quote|"\ '' `|
+0|--join|( , <|
+2|--block|/* */ {|the opener "{" has no closer
+2|--nested-block|(*|the opener "(*" has no closer
+2|--quote|"\ '\\|"'\\" is more than a mark and its escape character
+EOF
+run 0 list
+for line in 'LineComment // #' 'Block       /* */ ^=pod ^=cut' 'NestedBlock (* *)' "Quote       \"\\ '' \`" \
+    'Join        ( , <'; do
+    contains out "    $line"
+done
+run 0 set Opt --join ''
+run 0 list
+grep -q '^    Join' out && fail "an empty --join did not remove Join"
+run 0 set Forced --rx x --block '{' --force
+run 0 list
+contains out 'Block       {   (the opener "{" has no closer: the plug-in leaves it out)'
+
+# exported and imported again, the types are as they were; a malformed value is refused unless --force
+run 0 export opt.reg
+run 0 delete Opt
+run 0 delete Forced
+run 1 import opt.reg
+contains err 'opt.reg: Block of Forced: the opener "{" has no closer'
+run 0 import --force opt.reg
+run 0 export again.reg
+cmp -s opt.reg again.reg || fail "an export imported again differs"
+run 0 delete Opt
+run 0 delete Forced
+
 # --- bad .reg files: file, line and what was expected; the store untouched
 cp "$store" before
 printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\T\\RegExp\\FileTypes\\X]\n"RX"="\\.c"\n' > bad.reg

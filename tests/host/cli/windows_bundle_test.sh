@@ -70,6 +70,22 @@ exe types list --root "$root" | sed 1d > windows.list
 cmp linux.list windows.list || { fail "the changed lists differ"; diff linux.list windows.list | head; }
 grep -q '^C++$' linux.list && fail "the type C++ was not deleted"
 
+# --- a type's optional values, set on Linux, exported, imported on Windows: the same type and the same list
+"$native" types set --root "$root" C --line-comment '//' --block '/* */' --quote "\"\\ '\\" --join '(' > /dev/null &&
+    "$native" types export --root "$root" optional.reg > /dev/null || fail "the Linux set or export of optional values"
+exe types import --root "$root" optional.reg > /dev/null || fail "stringslist.exe could not import the optional values"
+exe types list --root "$root" | sed 1d > windows.list
+"$native" types list --root "$root" | sed 1d > linux.list
+cmp linux.list windows.list || { fail "the lists with optional values differ"; diff linux.list windows.list | head; }
+grep -qF "    Join        (" windows.list || fail "stringslist.exe lost the optional values"
+printf '/*\nint fake(void)\n*/\nint real(int y)\n{\n}\nstatic int split\n  (int z)\n{\n}\n' > optional.c
+"$native" list --porcelain --root "$root" optional.c > optional-linux.out
+grep -q 'split' optional-linux.out && ! grep -q 'fake' optional-linux.out ||
+    fail "the Linux list does not use the optional values"
+exe list --porcelain --root "$root" optional.c > optional-windows.out
+cmp optional-linux.out optional-windows.out ||
+    { fail "the lists with optional values differ"; diff optional-linux.out optional-windows.out | head; }
+
 # --- an export for another root, imported with regedit, read by the DLL
 "$native" types import --root "$root-regedit" --shipped > /dev/null || fail "the Linux import under a root failed"
 "$native" types export --root "$root-regedit" exported.reg > /dev/null || fail "the Linux export failed"

@@ -5,10 +5,13 @@
 //   OpenPlugin(5, 1)  a dialog of every item kind, with edit-field histories
 //   OpenPlugin(5, 2)  a warning message box with three buttons
 //   OpenPlugin(5, 3)  a colour on line 1 and the cursor moved, cleared by the next key
+//   OpenPlugin(5, 4)  two minutes of reading lines, then a menu: a command to abandon
 //   Configure         a menu without break keys
+#include <chrono>
 #include <cstdio>
 #include <cstring>
 #include <string>
+#include <thread>
 #include <vector>
 
 #include "frame/plugin_interface.h"
@@ -18,7 +21,7 @@ namespace {
 PluginStartupInfo Host;
 bool Coloured;
 
-const char* const MenuStrings[] = {"Probe menu", "Probe dialog", "Probe message", "Probe colour"};
+const char* const MenuStrings[] = {"Probe menu", "Probe dialog", "Probe message", "Probe colour", "Probe slow read"};
 const char* const ConfigStrings[] = {"Probe setup"};
 
 void Report(const std::vector<std::string>& lines)
@@ -115,6 +118,22 @@ void ProbeColour()
     Coloured = true;
 }
 
+void ProbeSlowRead()
+{
+    EditorStateRecord state{};
+    Host.EditorControl(EDITOR_GET_INFO, &state);
+    // Each line costs a millisecond a character, as a search costs in proportion to its text.
+    for (int read = 0; read < 30000; read++) {
+        EditorLineRecord line{};
+        line.LineNumber = read % (state.LineCount > 0 ? state.LineCount : 1);
+        Host.EditorControl(EDITOR_GET_LINE, &line);
+        std::this_thread::sleep_for(std::chrono::milliseconds(line.Text ? std::strlen(line.Text) : 0));
+    }
+    ProbeMenu(false);
+    EditorPositionRecord position{state.LineCount - 1, 0, -1, -1, -1, -1};
+    Host.EditorControl(EDITOR_SET_POSITION, &position);
+}
+
 }  // namespace
 
 extern "C" {
@@ -129,7 +148,7 @@ PLUGIN_EXPORT void PLUGIN_API GetPluginInfo(PluginInfoRecord* info)
     *info = PluginInfoRecord{};
     info->StructSize = sizeof *info;
     info->MenuStrings = MenuStrings;
-    info->MenuStringsCount = 4;
+    info->MenuStringsCount = 5;
     info->ConfigStrings = ConfigStrings;
     info->ConfigStringsCount = 1;
 }
@@ -143,6 +162,7 @@ PLUGIN_EXPORT int PLUGIN_API OpenPlugin(int openFrom, int item)
     case 1: ProbeDialog(); break;
     case 2: ProbeMessage(); break;
     case 3: ProbeColour(); break;
+    case 4: ProbeSlowRead(); break;
     default: break;
     }
     return -1;

@@ -13,6 +13,14 @@ WORK=$(mktemp -d "${TMPDIR:-/tmp}/stringslist-terminal.XXXXXX")
 SESSIONS=0
 SOCKET="stringslist-test-$$-0"
 export XDG_CONFIG_HOME="$WORK/config"
+# A store whose offer of the shipped types was declined, so that edit opens
+# straight on the file: each test starts with it (tui_first_run.sh removes it).
+declined_store() {
+    mkdir -p "$XDG_CONFIG_HOME/stringslist"
+    printf 'REGEDIT4\n\n[HKEY_CURRENT_USER\\Software\\stringslist\\RegExp\\FileTypes]\n' \
+        >"$XDG_CONFIG_HOME/stringslist/registry.reg"
+}
+declined_store
 export LC_ALL=C.UTF-8
 unset TMUX
 TIMEOUT=${TERMINAL_TEST_TIMEOUT:-30}

@@ -41,7 +41,7 @@ wait_for "[exit 1]"
 expect "the registry store cannot be read"
 expect "registry.reg:"
 cmp -s store.before "$XDG_CONFIG_HOME/stringslist/registry.reg" || fail "the broken store changed"
-rm -rf "$XDG_CONFIG_HOME"
+declined_store
 
 # A binary file is shown, its bytes escaped.
 printf 'ab\000cd\001\nsecond\377\n' >binary.bin
