@@ -17,6 +17,7 @@
 
 #include "host/cli/commands.h"
 #include "host/cli/options.h"
+#include "host/cli/patterns_guide.h"
 #include "host/common/plugin_library.h"
 #include "settings/store_layout.h"
 
@@ -45,7 +46,7 @@ const Command Commands[] = {
 #ifndef _WIN32
     {"edit", RunEditCommand, "edit FILE                   the file in a terminal editor with the plug-in"},
 #endif
-    {"help", RunHelpCommand, "help                        this text; COMMAND --help: a command's own"},
+    {"help", RunHelpCommand, "help [patterns]             this text, or the pattern language; COMMAND --help: a command's own"},
 };
 
 // The program's own table: the options before the command.
@@ -72,10 +73,18 @@ const CommandSpec& ProgramSpec()
     return spec;
 }
 
-int RunHelpCommand(const ProgramOptions&, int, char**)
+int RunHelpCommand(const ProgramOptions&, int argc, char** argv)
 {
-    PrintHelp(ProgramSpec());
-    return 0;
+    if (argc == 0) {
+        PrintHelp(ProgramSpec());
+        return 0;
+    }
+    if (argc == 1 && !std::strcmp(argv[0], "patterns")) {
+        std::fwrite(PatternsGuide, 1, PatternsGuideSize, stdout);  // checked when the program ends
+        return 0;
+    }
+    return UsageError(ProgramSpec(), std::string("help knows one topic, patterns; not \"") + argv[argc - 1] +
+                                         "\" (stringslist COMMAND --help says more of a command)");
 }
 
 // A lone argument that is no command: a FILE for the editor, or a mistake.

@@ -90,6 +90,8 @@ done <<'EOF'
 0|--mask M|types set --help
 0|--shipped|types import -h
 0|usage: stringslist [--plugin PATH] COMMAND|--help
+0|The pattern language of stringslist|help patterns
+2|help knows one topic, patterns; not "bogus"|help bogus
 2|list has no option --bogus|list --bogus ok.c
 2|--cursor needs a value: --cursor N|list --cursor
 2|list needs a FILE|list --porcelain
