@@ -54,3 +54,9 @@ Inventory - counts things
     package Example;
 
 =cut
+
+=pod
+
+sub not_a_sub_in_pod {
+
+=cut

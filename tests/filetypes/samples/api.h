@@ -22,4 +22,12 @@ static inline int api_is_open(const api_handle *h)
 }
 
 struct api_event { int kind; };
+
+/* Prose in a comment is not a declaration:
+int api_removed(void);
+   and a head split over lines is one: */
+extern bool api_build_stubs
+  (api_handle *, const char *);
+api_handle *api_reopen(
+    api_handle *h, int flags);
 #endif

@@ -35,3 +35,8 @@ macro_rules! square {
 }
 
 type Grid = Vec<Point>;
+
+/* Kept for reference:
+   /* nested */
+   fn retired() {}
+*/

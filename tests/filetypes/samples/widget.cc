@@ -47,3 +47,9 @@ TEST_F(WidgetFixture, ResizesOnDemand) {
     Resize(i);
   }
 }
+
+/* Left out of the build:
+void Widget::Old(int unused)
+{
+}
+*/
