@@ -194,7 +194,8 @@ for line in 'LineComment // #' 'Block       /* */ ^=pod ^=cut' 'NestedBlock (* *
 done
 run 0 set Opt --join ''
 run 0 list
-grep -q '^    Join' out && fail "an empty --join did not remove Join"
+# Opt's own lines only: shipped types may have a Join of their own.
+sed -n '/^Opt$/,/^$/p' out | grep -q '^    Join' && fail "an empty --join did not remove Join"
 run 0 set Forced --rx x --block '{' --force
 run 0 list
 contains out 'Block       {   (the opener "{" has no closer: the plug-in leaves it out)'
