@@ -1,8 +1,8 @@
-# Lua: Debian's Lua libraries, split by package: Penlight and LDoc tune; busted, luassert, say and
-# JSON are held out (the 5.1 tree: the others link to it). Counted: functions (ctags) where the line defines
-# them (`function NAME`, `NAME = function`): ctags also tags assignments from calls that take a function
-# (`x = s:gsub(p, function ...)`, `x = function_arg(...)`). It misses functions written on one line, which
-# count too.
+# Lua: Debian's Lua libraries (their 5.1 trees: the other versions' link to them), split by package:
+# Penlight and LDoc tune; busted, luassert, say and JSON are held out. Counted: functions (ctags) where the
+# line defines them (`function NAME`, `NAME = function`): ctags also tags assignments from calls that take a
+# function (`x = s:gsub(p, function ...)`, `x = function_arg(...)`). It misses functions written on one
+# line, which count too.
 import re
 
 DEFINES = re.compile(r"\bfunction\s+[\w.:]+\s*\(|^\s*(local\s+)?[\w.:\[\]\"']+\s*=\s*function\s*\(")
