@@ -1,7 +1,8 @@
-# Lua: the Penlight library (Debian's lua-penlight). Counted: functions (ctags) where the line defines
-# them (`function NAME`, `NAME = function`): ctags also tags assignments from calls that take a function
-# (`x = s:gsub(p, function ...)`, `x = function_arg(...)`). It misses functions written on one line, which
-# count too.
+# Lua: Debian's Lua libraries (their 5.1 trees: the other versions' link to them), split by package:
+# Penlight and LDoc tune; busted, luassert, say and JSON are held out. Counted: functions (ctags) where the
+# line defines them (`function NAME`, `NAME = function`): ctags also tags assignments from calls that take a
+# function (`x = s:gsub(p, function ...)`, `x = function_arg(...)`). It misses functions written on one
+# line, which count too.
 import re
 
 DEFINES = re.compile(r"\bfunction\s+[\w.:]+\s*\(|^\s*(local\s+)?[\w.:\[\]\"']+\s*=\s*function\s*\(")
@@ -21,8 +22,11 @@ def also(path, lines):
 
 ROW = {
     "type": "Lua",
-    "files": ["/usr/share/lua/**/*.lua"],
-    "files_name": "Penlight (/usr/share/lua, lua-penlight)",
+    "debian": ["lua-penlight", "lua-ldoc", "lua-busted", "lua-luassert", "lua-say", "lua-json"],
+    "files": [CORPUS + "/deb/" + p + "/usr/share/lua/5.1/**/*.lua"
+              for p in ["lua-penlight", "lua-ldoc", "lua-busted", "lua-luassert", "lua-say", "lua-json"]],
+    "held_out": r"^deb/lua-(busted|luassert|say|json)$",
+    "files_name": "Lua libraries (lua-penlight, lua-ldoc / lua-busted, lua-luassert, lua-say, lua-json)",
     "ctags": ("Lua", "f"),
     "keep": keep,
     "also": also,
