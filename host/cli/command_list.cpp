@@ -406,16 +406,24 @@ void PrintHuman(const ScriptedHost& host, const ListOptions& options)
     }
 }
 
-// The plug-in shows only that nothing was found: say why when the type of
-// the run has a pattern that does not compile (a --rx was checked before).
-void ExplainBrokenPattern(const ListOptions& options, const RegFileDocument& types)
+// The plug-in shows only what it found: say what it cannot, that no type is
+// for the file or that the type of the run has a pattern that does not
+// compile. A --rx was checked before the run and takes every name.
+void ExplainRun(const ListOptions& options, const RegFileDocument& types)
 {
-    const RegFileKey* type = options.TypeName.empty() ? TypeForFile(types, options.Root, options.File) : nullptr;
-    for (const RegFileKey& key : types.Keys)
-        if (!options.TypeName.empty() && SameRegPath(key.Path, TypeKeyPath(options.Root, options.TypeName)))
-            type = &key;
-    std::string pattern = type && !options.HasPattern ? TypeText(*type, PatternValue) : "";
-    if (type && !options.HasPattern && !PatternCompiles(pattern))
+    if (options.HasPattern)
+        return;
+    const RegFileKey* type = nullptr;
+    if (!options.TypeName.empty()) {
+        for (const RegFileKey& key : types.Keys)
+            if (SameRegPath(key.Path, TypeKeyPath(options.Root, options.TypeName)))
+                type = &key;
+    } else if (!(type = TypeForFile(types, options.Root, options.File))) {
+        ExplainNoFileType(TypeKeys(types, options.Root).size(), options.Root, options.File);
+        return;
+    }
+    std::string pattern = type ? TypeText(*type, PatternValue) : "";
+    if (type && !PatternCompiles(pattern))
         CheckPattern("the RX of the file type " + Printable(type->Path.back()), pattern);
 }
 
@@ -466,9 +474,6 @@ int RunListCommand(const ProgramOptions& programOptions, int argc, char** argv)
         PrintPorcelain(host);
     else
         PrintHuman(host, options);
-    // A type given here takes every name: only the store's own lookup can miss.
-    if (options.TypeName.empty() && !options.HasPattern)
-        ExplainNoFileType(types, options.Root, options.File);
-    ExplainBrokenPattern(options, types);
+    ExplainRun(options, types);
     return 0;
 }
