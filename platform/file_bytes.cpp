@@ -8,6 +8,9 @@
 #include <new>
 #include <stdexcept>
 #include <sys/stat.h>
+#ifndef _WIN32
+#include <unistd.h>
+#endif
 
 namespace {
 
@@ -61,3 +64,33 @@ int ReadFileBytes(const std::string& path, std::string& bytes)
         std::string().swap(bytes);
     return error;
 }
+
+#ifndef _WIN32
+int ReadDescriptorBytes(int fd, std::string& bytes)
+{
+    bytes.clear();
+    try {
+        struct stat info;
+        if (fstat(fd, &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0)
+            bytes.reserve(static_cast<size_t>(info.st_size));
+        char buffer[64 * 1024];
+        for (;;) {
+            ssize_t n = read(fd, buffer, sizeof buffer);
+            if (n < 0 && errno == EINTR)
+                continue;
+            if (n < 0) {
+                int error = errno;
+                std::string().swap(bytes);
+                return error;
+            }
+            if (n == 0)
+                return 0;
+            bytes.append(buffer, static_cast<size_t>(n));
+        }
+    } catch (const std::bad_alloc&) {
+    } catch (const std::length_error&) {
+    }
+    std::string().swap(bytes);
+    return ENOMEM;
+}
+#endif

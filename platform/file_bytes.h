@@ -11,4 +11,10 @@
 // it does not fit in memory); bytes are then empty.
 int ReadFileBytes(const std::string& path, std::string& bytes);
 
+#ifndef _WIN32
+// The same for a file already open at fd, from where it stands to its end;
+// fd stays open.
+int ReadDescriptorBytes(int fd, std::string& bytes);
+#endif
+
 #endif

@@ -15,6 +15,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "platform/file_bytes.h"
 #include "platform/whole_file.h"
 
 namespace {
@@ -158,18 +159,10 @@ bool ReadStoreFile(const std::string& path, const std::string& file, RegFileDocu
         ok = false, error = NotRegular(path, file, info.st_mode);
     std::string bytes;
     try {
-        if (ok)
-            bytes.reserve(size_t(info.st_size));
-        char buffer[65536];
-        while (ok) {
-            ssize_t n = read(fd, buffer, sizeof buffer);
-            if (n < 0 && errno == EINTR)
-                continue;
-            if (n < 0)
-                ok = false, error = SystemError("read", file);
-            if (n <= 0)
-                break;
-            bytes.append(buffer, size_t(n));
+        if (int failure = ok ? ReadDescriptorBytes(fd, bytes) : 0) {
+            errno = failure;
+            ok = false;
+            error = failure == ENOMEM ? "cannot read the store " + path + ": out of memory" : SystemError("read", file);
         }
         if (held && ok)
             *held = fd;
