@@ -133,12 +133,10 @@ void CarryOptionalValues(CRegKey& fileTypesKey, const char* from, const char* to
     CRegKey target(fileTypesKey.Key, to, 0);
     for (const char* value : OptionalValues) {
         char text[SETTINGS_TEXT_SIZE];
-        target.ReadString(value, text, sizeof text);
-        if (text[0])
-            continue;
-        source.ReadString(value, text, sizeof text);
-        if (text[0])
-            target.WriteString(value, text);
+        if (!target.ReadString(value, text, sizeof text) || text[0])
+            continue;  // the copy has its own, one too long to read included
+        if (!source.ReadString(value, text, sizeof text) || text[0])
+            source.CopyValue(value, target);  // whole, whatever its length
     }
 }
 

@@ -239,6 +239,11 @@ TEST_F(ConfigTest, OptionalValuesStayAndACopyTakesThemAlong)
     Types.SetValue("C", "Block", REG_SZ, std::string("/* */") + '\0');
     PutType("H", "\\.h$", "rx", "");
     Types.SetValue("H", "Join", REG_SZ, std::string("(") + '\0');
+    // Texts longer than a field travel whole, and a copy's own is never replaced.
+    const std::string longQuote(600, 'q'), longComment(600, 'c');
+    Types.SetValue("C", "Quote", REG_SZ, longQuote + '\0');
+    Types.SetValue("C", "LineComment", REG_SZ, std::string("//") + '\0');
+    Types.SetValue("H", "LineComment", REG_SZ, longComment + '\0');
     // Saved as itself; as a new type; over a type that has values of its own.
     Host.MenuAnswers = {Choose(2), Choose(2, Ins), Choose(2, Ins)};
     Host.DialogAnswers = {Type({{MaskItem, "\\.cc$"}}, {}, SaveItem), Type({{NameItem, "C2"}}, {}, SaveItem),
@@ -250,6 +255,10 @@ TEST_F(ConfigTest, OptionalValuesStayAndACopyTakesThemAlong)
     EXPECT_EQ(TypeValue("H", "Block"), "/* */");
     EXPECT_EQ(TypeValue("H", "Join"), "(");
     EXPECT_EQ(TypeValue("C", "Join"), Missing);
+    EXPECT_EQ(TypeValue("C2", "Quote"), longQuote);
+    EXPECT_EQ(TypeValue("H", "Quote"), longQuote);
+    EXPECT_EQ(TypeValue("C2", "LineComment"), "//");
+    EXPECT_EQ(TypeValue("H", "LineComment"), longComment);
 }
 
 TEST_F(ConfigTest, DelRemovesATypeAtOnceAndTheMenuKeepsItsPosition)
