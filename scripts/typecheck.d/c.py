@@ -3,7 +3,15 @@
 # `struct x {` and the `} name;` that closes an anonymous typedef. Macros count
 # when they take arguments. The C header row reuses keep(); class and namespace
 # come only from the C++ parser it reads headers with.
+import os
 import re
+
+# Packages that carry C sources unpacked: gnulib, kernel modules built by DKMS, library examples,
+# the Go tree's cgo files. The C header row runs this file too, without CORPUS.
+DEBIAN = ["gnulib", "libcurl4-doc", "openafs-modules-dkms", "lttng-modules-dkms", "dahdi-dkms",
+          "xtables-addons-dkms", "jool-dkms", "falcosecurity-scap-dkms", "apfs-dkms",
+          "openrazer-driver-dkms", "libxcrypt-source", "golang-1.19-src"]
+CORPUS = globals().get("CORPUS", "")
 
 
 def keep(tag, path, lines):
@@ -21,9 +29,11 @@ def keep(tag, path, lines):
 
 ROW = {
     "type": "C",
-    "files": ["/usr/src/glibc/**/*.c", "/usr/share/doc/**/*.c", "/usr/share/go-1.*/**/*.c"],
+    "files": ["/usr/src/glibc/**/*.c", "/usr/share/doc/**/*.c", "/usr/share/go-1.*/**/*.c"]
+             + [os.path.join(CORPUS, "deb", p, "**", "*.c") for p in DEBIAN],
+    "debian": DEBIAN,
     "exclude": r"/testdata/",
-    "files_name": "glibc, Go runtime and documentation .c files",
+    "files_name": "documentation .c files; gnulib, DKMS modules, libxcrypt, curl examples, Go's cgo",
     "ctags": ("C", "fpsugtd"),
     "keep": keep,
     "reference_name": "ctags C: functions, prototypes (.h), named struct/union/enum, `} name;`, macros with arguments",
