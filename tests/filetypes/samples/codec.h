@@ -20,6 +20,8 @@ public:
     bool feed(const char* data, int size);
     static Decoder* create(const std::string& name);
     bool operator==(const Decoder& other) const;
+    Decoder& operator=(Decoder&&) = default;
+    char operator[](int index) const;
 
 private:
     void flush();

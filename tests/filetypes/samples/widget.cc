@@ -37,8 +37,33 @@ class UI_API Label : public Widget {
 
 }  // namespace ui
 
+namespace std _UI_VISIBILITY(default)
+{
+  template<typename _Tp>
+    class slot
+    {
+    public:
+      slot(slot&&) = default;
+
+      bool
+      empty() const noexcept
+      { return _M_size == 0; }
+
+      slot&
+      operator=(const slot& __other);
+
+      void
+      swap(slot<_Tp>& __other) noexcept
+      {
+	__detail::__swap(_M_size, __other._M_size);
+	_M_reset();
+      }
+    };
+}
+
 TEST(BoxTest, HoldsValue) {
   ui::Box<int> box(3);
+  auto* copy = new ui::Box<int>(box.Get());
   EXPECT_EQ(box.Get(), 3);
 }
 
