@@ -1,18 +1,24 @@
 # C++: GoogleTest's sources, the standard library's extensionless headers and
 # its .tcc files: the files the C++ type takes (C++ headers named .h are the C
 # header type's: see cpp-h.py). Counted:
-# functions and methods defined (indented members too), prototypes in headers,
+# functions and methods defined (indented members too), prototypes in headers and
+# members declared in a class body anywhere (a reader navigates a class by them),
 # named classes, structs, unions, enums and namespaces, macros with arguments.
 # A test macro (TEST, TEST_F, TYPED_TEST…) counts as a function named after its
 # suite and test.
 import re
 
+# ctags is blind to many operators and destructors that a class declares (a macro such as
+# _GLIBCXX_NOTHROW or a type on the line above hides them): a line that opens with one counts.
+DESTRUCTOR = re.compile(r"^\s*(?:virtual\s+)?(~\w+)\s*\(\s*(?:void\s*)?\)")
+OPERATOR = re.compile(r"^(?!\s*(?:return|using|extern)\b)\s*(?:[\w:<>,*&\s]*[\s*&])?"
+                      r"(operator\s*(?:\(\)|\[\]|[-+*/%^&|~!=<>,]+|\w[\w\s:]*?[\w*&])\s*)\(")
 TEST_MACRO = re.compile(r"^\s*(?:TEST|TEST_F|TEST_P|TYPED_TEST|TYPED_TEST_P|GTEST_TEST)\s*\(\s*(\w+)\s*,\s*(\w+)")
 
 
 def keep(tag, path, lines):
     if tag.kind == "prototype":
-        return not re.search(r"\.(cc|cpp|cxx|c\+\+|C)$", path)
+        return tag.scope_kind in ("class", "struct", "union") or not re.search(r"\.(cc|cpp|cxx|c\+\+|C)$", path)
     if tag.kind in ("struct", "union", "enum", "class", "namespace"):
         return not tag.name.startswith("__anon")
     if tag.kind == "macro":
@@ -25,6 +31,10 @@ def reference(path, lines):
         m = TEST_MACRO.match(text)
         if m:
             yield number, m.group(2)
+            continue
+        m = DESTRUCTOR.match(text) or OPERATOR.match(text)
+        if m and not re.match(r"\s*[\w:]+::operator.*;\s*$", text):  # Base::operator=(x); calls
+            yield number, m.group(1).replace(" ", "")
 
 
 ROW = {
@@ -39,6 +49,6 @@ ROW = {
     "ctags_options": ["--extras=-q"],
     "keep": keep,
     "also": reference,
-    "reference_name": "ctags C++: functions (members too), prototypes (headers), named types, namespaces, macros "
+    "reference_name": "ctags C++: functions (members too), prototypes (headers; class members anywhere), named types, namespaces, macros "
                       "with arguments; TEST(a, b) counts as b",
 }
