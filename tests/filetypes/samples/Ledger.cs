@@ -77,4 +77,54 @@ namespace Example.Accounts
     }
 
     public enum Kind { Debit, Credit }
+
+    public delegate void Posted(Ledger ledger, long amount);
+
+    public record struct Range(long From, long To);
+
+    public abstract class Book<T> : IEnumerable<T> where T : class
+    {
+        public event EventHandler Changed;
+        public int Count { get; private set; }
+        public bool IsEmpty => Count == 0;
+        public T this[int index] => Find(index);
+        public static implicit operator long(Book<T> book) => book.Count;
+
+        public string Title
+        {
+            get { return _title ?? Load(); }
+        }
+
+        protected abstract T Find(int index);
+        IEnumerator IEnumerable.GetEnumerator() => GetEnumerator();
+        public TOut Convert<TIn, TOut>(TIn value) where TIn : struct => default;
+
+        public static Book<T> Merge<TKey>
+            (Book<T> a, Book<T> b)
+        {
+            return a ?? b;
+        }
+
+        ~Book() { Close(); }
+
+        public async Task RunAsync()
+        {
+            await SaveAsync(Title);
+            var kind = entry switch
+            {
+                Debit d => d.Amount,
+                Credit _ => 0,
+            };
+            items.Select(x => Describe(x)).ToList();
+            Assert.Equal(Total(), 0);
+            int Local(int x) => x + 1;
+        }
+
+        private const string Template = @"
+            public class NotAType { }
+            void NotAMethod() { }";
+        private const string Raw = """
+            public int NotAProperty { get; }
+            """;
+    }
 }
