@@ -27,16 +27,19 @@ def also(path, lines):
             yield number, m.group(1)
 
 
-ROW = {
-    "type": "Kotlin",
-    "npm": ["react-native-screens@4.30.1", "react-native-gesture-handler@3.5.0", "expo-modules-core@58.2.1",
+PACKAGES = ["react-native-screens@4.30.1", "react-native-gesture-handler@3.5.0", "expo-modules-core@58.2.1",
             "@react-native-async-storage/async-storage@3.1.1", "react-native-vision-camera@5.2.3",
             "@stripe/stripe-react-native@0.78.0", "react-native-safe-area-context@5.11.1",
             "react-native-pager-view@10.0.3", "lottie-react-native@7.5.0", "react-native-webview@16.0.0",
             "react-native-bootsplash@7.3.3", "react-native-keyboard-controller@1.23.1", "react-native-mmkv@4.3.2",
             "expo-camera@58.0.14", "expo-image@58.0.19", "expo-notifications@58.1.9",
-            "react-native-permissions@5.6.2"],
-    "files": [CORPUS + "/npm/*/**/*.kt", CORPUS + "/npm/*/**/*.kts"],
+            "react-native-permissions@5.6.2"]
+
+ROW = {
+    "type": "Kotlin",
+    "npm": PACKAGES,
+    "files": [CORPUS + "/npm/%s/**/*.%s" % (p.rsplit("@", 1)[0].replace("/", "+"), e) for p in PACKAGES
+              for e in ("kt", "kts")],
     "files_name": "17 React Native and Expo modules' Android code (npm)",
     "ctags": ("Kotlin", "ciomT"),
     "keep": keep,

@@ -136,9 +136,7 @@ def reference(path, lines):
                     braces.pop()
 
 
-ROW = {
-    "type": "Objective-C",
-    "npm": ["react-native-maps@1.29.11", "react-native-gesture-handler@3.5.0", "expo-modules-core@58.2.1",
+PACKAGES = ["react-native-maps@1.29.11", "react-native-gesture-handler@3.5.0", "expo-modules-core@58.2.1",
             "react-native-safe-area-context@5.11.1", "react-native-keyboard-controller@1.23.1",
             "react-native-fs@2.20.0", "react-native-webview@16.0.0", "react-native-device-info@15.0.2",
             "@stripe/stripe-react-native@0.78.0", "lottie-react-native@7.5.0",
@@ -146,8 +144,13 @@ ROW = {
             "react-native-screens@4.30.1", "react-native-svg@15.16.1", "react-native-permissions@5.6.2",
             "react-native-vision-camera@5.2.3", "react-native-image-picker@8.2.1",
             "@react-native-async-storage/async-storage@3.1.1", "react-native-vector-icons@10.3.0",
-            "react-native-mmkv@4.3.2", "react-native-bootsplash@7.3.3"],
-    "files": [CORPUS + "/npm/*/**/*.m", CORPUS + "/npm/*/**/*.mm"],
+            "react-native-mmkv@4.3.2", "react-native-bootsplash@7.3.3"]
+
+ROW = {
+    "type": "Objective-C",
+    "npm": PACKAGES,
+    "files": [CORPUS + "/npm/%s/**/*.%s" % (p.rsplit("@", 1)[0].replace("/", "+"), e) for p in PACKAGES
+              for e in ("m", "mm")],
     "files_name": "21 React Native and Expo modules' iOS code (npm), .m and .mm",
     "reference": reference,
     "reference_name": "rule: @interface/@implementation/@protocol, methods by selector, functions defined at the outer level",
