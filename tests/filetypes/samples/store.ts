@@ -24,6 +24,12 @@ declare namespace Internal {
   const version: string;
 }
 
+declare module './types' {
+  interface Options {
+    ttl?: number
+  }
+}
+
 export function createStore<T>(policy: Policy = Policy.KeepAll): Store<T> {
   return new Store<T>(policy);
 }
@@ -60,6 +66,20 @@ export class Store<T> extends Base {
     return this.entries.size;
   }
 
+  get count(): number {
+    return this.entries.size;
+  }
+
+  find<
+    K extends Key,
+    D = undefined,
+  >(
+    key: K,
+    fallback?: D
+  ): T | D {
+    return this.get(key) ?? (fallback as D);
+  }
+
   private evict(key: Key) {
     switch (this.policy) {
       case Policy.DropOldest:
@@ -90,3 +110,34 @@ export const merge = (
   left: Store<unknown>,
   right: Store<unknown>,
 ) => left;
+
+// Overloads end without a body, the implementation with one.
+export function read(key: Key): string
+export function read<T>(
+  key: Key,
+  parse: (text: string) => T
+): T
+export function read(key: Key, parse?: (text: string) => unknown): unknown {
+  return parse ? parse(String(key)) : String(key);
+}
+
+export const handlers = {
+  onHit: (key: Key) => log(key),
+  onMiss: () => undefined,
+  onEvict: (key) => {
+    return key;
+  },
+  label: 'handlers',
+};
+
+describe('Store', () => {
+  it('keeps a value', async () => {
+    const store = await Store.load<number>(
+      'fixture',
+    );
+    expect(store.set('a', 1).get('a')).toEqual({
+      value: 1,
+    });
+    return new Store(Policy.KeepAll);
+  });
+});

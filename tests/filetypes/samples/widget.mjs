@@ -78,3 +78,16 @@ const handlers = {
   hover (event) { return event },
   label: 'not a function'
 }
+
+const Pool = class extends EventEmitter {
+  #drain = () => {
+    return null
+  }
+}
+
+async function consume (stream) {
+  for await (const chunk of stream) {
+    use(chunk)
+  }
+  return function inner () {}
+}
