@@ -1,6 +1,7 @@
 # Ada: GNAT's run-time library (Debian's gnat-12): the Ada (a-) and System (s-) units tune; the GNAT (g-)
 # and Interfaces (i-) units are held out. Counted: packages, subprograms, tasks, protected types,
-# entries, types and subtypes (specifications and bodies), as ctags sees them.
+# entries, types and subtypes (specifications and bodies: an entry declared in a task or protected
+# specification too, as a subprogram declared in a package is), as ctags sees them.
 ROW = {
     "type": "Ada",
     "debian": ["gnat-12"],
@@ -8,6 +9,6 @@ ROW = {
     "project": r"/adainclude/(\w)-",
     "held_out": r"^[gi]$",
     "files_name": "GNAT's run-time library (gnat-12), by hierarchy",
-    "ctags": ("Ada", "PpTtUuRrKkOoe"),
+    "ctags": ("Ada", "PpTtUuRrKkOoEe"),
     "reference_name": "ctags Ada: packages, subprograms, tasks, protected, entries, types",
 }

@@ -27,9 +27,9 @@ proc scanScript {script firstLine} {
             set text [lrange $text 1 end]
             incr count -1
         }
-        if {$first eq "proc" && $count >= 2} {
+        if {$bare eq "proc" && $count >= 2} {
             puts "$line\t[lindex $text 1]"
-        } elseif {$first eq "namespace" && [lindex $text 1] eq "eval" && $count >= 3} {
+        } elseif {$bare eq "namespace" && [lindex $text 1] eq "eval" && $count >= 3} {
             puts "$line\t[lindex $text 2]"
         } elseif {$bare in {snit::type snit::widget snit::widgetadaptor itcl::class itcl::type itcl::widget
                             class} && $count >= 3} {

@@ -1,6 +1,6 @@
 # TeX, documents only: the LaTeX examples and manuals of TeX Live's
-# documentation packages and gsutil's vendored manual, where a reader looks for
-# the sections. Counted as in tex.py: sectioning commands as ctags sees them,
+# documentation packages (installed, or three fetched: split by Debian package)
+# and gsutil's vendored manual, where a reader looks for the sections. Counted as in tex.py: sectioning commands as ctags sees them,
 # and definitions that start a line (preambles define commands too).
 import os
 
@@ -9,6 +9,9 @@ exec(compile(open(_tex["__file__"]).read(), _tex["__file__"], "exec"), _tex)
 
 ROW = dict(_tex["ROW"],
            name="TeX documents",
-           files=["/usr/share/doc/texlive-doc/**/*.tex", "/usr/lib/google-cloud-sdk/platform/gsutil/**/*.tex"],
+           debian=["texlive-latex-recommended-doc", "texlive-humanities-doc", "texlive-science-doc"],
+           files=["/usr/share/doc/texlive-doc/**/*.tex", "/usr/lib/google-cloud-sdk/platform/gsutil/**/*.tex",
+                  CORPUS + "/deb/texlive-*-doc/usr/share/doc/texlive-doc/**/*.tex"],
            exclude=None,
-           files_name="TeX Live's documentation (.tex examples and manuals), gsutil's manual")
+           files_name="TeX Live's documentation (.tex examples and manuals; texlive-latex-recommended-doc, "
+                      "-humanities-doc, -science-doc), gsutil's manual")

@@ -37,6 +37,7 @@ proc main {argv} {
 # A proc made at run time has no literal name to list.
 set name generated
 proc $name {} { return 1 }
+proc [string cat gen 2] {} { return 2 }
 
 exit [main $argv]
 

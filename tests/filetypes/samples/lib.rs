@@ -30,9 +30,24 @@ mod inner {
     pub fn helper() {}
 }
 
-macro_rules! square {
-    ($x:expr) => { $x * $x };
+// A macro's body at column 0 is a template, not items: neither it nor its name is listed.
+macro_rules! impl_area {
+    ($t:ty) => {
+        impl Area for $t {
+            fn area(&self) -> f64 { 0.0 }
+        }
+    };
 }
+impl_area! { Point }
+
+mod shapes {
+    // Indented, only the name and the lines without a `$` are listed.
+    macro_rules! square {
+        ($x:expr) => { $x * $x };
+    }
+}
+
+pub unsafe fn r#try() {}
 
 type Grid = Vec<Point>;
 

@@ -24,3 +24,9 @@
 (defmethod enqueue ((q queue) item)
   (let ((cell (list item)))
     (setf (queue-tail q) cell)))
+
+(defun (setf queue-front) (item q)
+  (setf (car (queue-head q)) item))
+
+(cl:defmethod print-object ((q queue) stream)
+  (print-unreadable-object (q stream :type t)))

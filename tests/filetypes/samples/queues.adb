@@ -3,7 +3,14 @@ with Ada.Text_IO;
 
 package body Queues is
 
+   generic
+      type Element is range <>;  --  a formal type: not listed
+      type Keys (<>) is private;  --  (<>) before "is" is a declaration's too
+   procedure Sort (Items : in out Element_Array);
+
    type Slot_Index is range 1 .. 64;
+   type Slots is array (Slot_Index range <>) of Integer;
+   function "<" (Left, Right : Queue) return Boolean;  -- "<" in a comment
    subtype Count is Natural range 0 .. 64;
 
    procedure Push (Q : in out Queue; Item : Integer) is
