@@ -73,6 +73,29 @@ TEST_F(WidgetFixture, ResizesOnDemand) {
   }
 }
 
+TEST(BoxTest, ListsNoCalls) {
+  ADD_FAILURE()
+      << "macro calls, locals and call lines are not heads";
+  const std::string expected(kind == 1 ? "one" : "other");
+  NiceMock<MockBox> nice_box(MockBox::MoveOnly{});
+  EXPECT_THAT(
+      a, ElementsAreArray({1, 2}));
+  message << Describe(kind) << "(" << count
+          << ")";
+  if (kind == 2)
+    throw std::bad_cast();
+  std::complex<double> t((z.real() - z.imag())
+                         * 2.0);
+}
+
+template <typename _Functor, typename... _Args>
+  typename result_of<_Functor(_Args...)>::type
+  invoke_it(_Functor& __f, _Args&&... __args);
+
+Message& Message::operator<<(const wchar_t* text) {
+  return *this;
+}
+
 /* Left out of the build:
 void Widget::Old(int unused)
 {
