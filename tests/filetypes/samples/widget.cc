@@ -86,6 +86,13 @@ TEST(BoxTest, ListsNoCalls) {
     throw std::bad_cast();
   std::complex<double> t((z.real() - z.imag())
                          * 2.0);
+  try {
+    Resize(1);
+  }
+  catch(const std::exception& e) {
+    std::function<bool(int)> ok(
+        bool(const Label& label));
+  }
 }
 
 template <typename _Functor, typename... _Args>
