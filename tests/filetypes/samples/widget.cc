@@ -49,6 +49,9 @@ namespace std _UI_VISIBILITY(default)
       empty() const noexcept
       { return _M_size == 0; }
 
+      static _Tp
+      max() _UI_NOEXCEPT { return _Tp(); }
+
       slot&
       operator=(const slot& __other);
 
