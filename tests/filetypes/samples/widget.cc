@@ -26,6 +26,8 @@ void Box<T>::Set(const T& value) {
 }
 
 struct Size { int w, h; };
+enum class Mode : unsigned char;
+enum class Mode : unsigned char { kOn, kOff };
 
 class UI_API Label : public Widget {
  public:
