@@ -26,6 +26,8 @@ void Box<T>::Set(const T& value) {
 }
 
 struct Size { int w, h; };
+enum class Mode : unsigned char;
+enum class Mode : unsigned char { kOn, kOff };
 
 class UI_API Label : public Widget {
  public:
@@ -49,6 +51,9 @@ namespace std _UI_VISIBILITY(default)
       empty() const noexcept
       { return _M_size == 0; }
 
+      static _Tp
+      max() _UI_NOEXCEPT { return _Tp(); }
+
       slot&
       operator=(const slot& __other);
 
@@ -71,6 +76,36 @@ TEST_F(WidgetFixture, ResizesOnDemand) {
   for (int i = 0; i < 3; i++) {
     Resize(i);
   }
+}
+
+TEST(BoxTest, ListsNoCalls) {
+  ADD_FAILURE()
+      << "macro calls, locals and call lines are not heads";
+  const std::string expected(kind == 1 ? "one" : "other");
+  NiceMock<MockBox> nice_box(MockBox::MoveOnly{});
+  EXPECT_THAT(
+      a, ElementsAreArray({1, 2}));
+  message << Describe(kind) << "(" << count
+          << ")";
+  if (kind == 2)
+    throw std::bad_cast();
+  std::complex<double> t((z.real() - z.imag())
+                         * 2.0);
+  try {
+    Resize(1);
+  }
+  catch(const std::exception& e) {
+    std::function<bool(int)> ok(
+        bool(const Label& label));
+  }
+}
+
+template <typename _Functor, typename... _Args>
+  typename result_of<_Functor(_Args...)>::type
+  invoke_it(_Functor& __f, _Args&&... __args);
+
+Message& Message::operator<<(const wchar_t* text) {
+  return *this;
 }
 
 /* Left out of the build:
