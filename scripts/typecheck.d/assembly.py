@@ -27,8 +27,7 @@ PACKAGES = ["ffi-napi@4.0.3", "koffi@3.3.4", "sodium-native@2.4.9", "bcrypto@5.5
 ROW = {
     "type": "Assembly",
     "npm": PACKAGES,
-    "files": [CORPUS + "/npm/%s/**/*.%s" % (p.rsplit("@", 1)[0].replace("/", "+"), e) for p in PACKAGES
-              for e in ("s", "S")],
+    "files": [CORPUS + "/npm/*/**/" + e for e in ("*.s", "*.S")],
     "files_name": "libffi (ffi-napi), koffi, libsodium (sodium-native), zstd, secp256k1, bcrypto (npm)",
     "reference": reference,
     "reference_name": "rule: named labels (through macros too), .macro/.set/.equ and #define names",

@@ -94,8 +94,7 @@ PACKAGES = ["react-native-screens@4.30.1", "react-native-gesture-handler@3.5.0",
 ROW = {
     "type": "Groovy",
     "npm": PACKAGES,
-    "files": [CORPUS + "/npm/%s/**/%s" % (p.rsplit("@", 1)[0].replace("/", "+"), e) for p in PACKAGES
-              for e in ("*.gradle", "*.groovy", "Jenkinsfile")],
+    "files": [CORPUS + "/npm/*/**/" + e for e in ("*.gradle", "*.groovy", "Jenkinsfile")],
     "files_name": "43 React Native and Expo modules' Gradle scripts (npm)",
     "reference": reference,
     "reference_name": "rule: classes, methods, tasks, and build-script blocks outside methods",

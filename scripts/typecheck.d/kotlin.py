@@ -38,8 +38,7 @@ PACKAGES = ["react-native-screens@4.30.1", "react-native-gesture-handler@3.5.0",
 ROW = {
     "type": "Kotlin",
     "npm": PACKAGES,
-    "files": [CORPUS + "/npm/%s/**/*.%s" % (p.rsplit("@", 1)[0].replace("/", "+"), e) for p in PACKAGES
-              for e in ("kt", "kts")],
+    "files": [CORPUS + "/npm/*/**/" + e for e in ("*.kt", "*.kts")],
     "files_name": "17 React Native and Expo modules' Android code (npm)",
     "ctags": ("Kotlin", "ciomT"),
     "keep": keep,

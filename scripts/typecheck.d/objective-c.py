@@ -149,8 +149,7 @@ PACKAGES = ["react-native-maps@1.29.11", "react-native-gesture-handler@3.5.0", "
 ROW = {
     "type": "Objective-C",
     "npm": PACKAGES,
-    "files": [CORPUS + "/npm/%s/**/*.%s" % (p.rsplit("@", 1)[0].replace("/", "+"), e) for p in PACKAGES
-              for e in ("m", "mm")],
+    "files": [CORPUS + "/npm/*/**/" + e for e in ("*.m", "*.mm")],
     "files_name": "21 React Native and Expo modules' iOS code (npm), .m and .mm",
     "reference": reference,
     "reference_name": "rule: @interface/@implementation/@protocol, methods by selector, functions defined at the outer level",

@@ -35,8 +35,7 @@ PACKAGES = ["@bazel/typescript@5.8.1", "@bazel/concatjs@5.8.1", "@bazel/esbuild@
 ROW = {
     "type": "Starlark",
     "npm": PACKAGES,
-    "files": [CORPUS + "/npm/%s/**/%s" % (p.rsplit("@", 1)[0].replace("/", "+"), e) for p in PACKAGES
-              for e in ("*.bzl", "BUILD", "BUILD.bazel", "WORKSPACE", "*.star")],
+    "files": [CORPUS + "/npm/*/**/" + e for e in ("*.bzl", "BUILD", "BUILD.bazel", "WORKSPACE", "*.star")],
     "files_name": "rules_nodejs as npm ships it (@bazel/typescript, concatjs, esbuild, …), .bzl and BUILD files",
     "reference": reference,
     "reference_name": "rule (Python's parser): def, x = rule(…)/provider(…)/…, targets by their name",
