@@ -9,7 +9,7 @@
 import re
 
 START = re.compile(r"\s*(?:AC_DEFUN|AC_DEFUN_ONCE|AU_DEFUN|m4_define|m4_define_default|m4_defun|m4_defun_once|define"
-                   r"|AC_ARG_ENABLE|AC_ARG_WITH)\(\s*\[?`?([\w-]+(?:\([\w-]*\))?)")
+                   r"|AC_ARG_ENABLE|AC_ARG_WITH)\(\s*\[*`?([\w-]+(?:\([\w-]*\))?)")
 
 
 def lines_defining(path, lines):
