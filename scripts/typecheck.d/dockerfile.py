@@ -4,7 +4,7 @@
 # LoopBack's templates, react-native-camera's (npm).
 # ctags has no parser for them; the rule of this row: every FROM instruction
 # (continued lines joined, comments skipped) is a stage, named by its AS name,
-# else by its image.
+# else by its image (a template's {{ expressions }} included).
 import re
 
 
@@ -21,7 +21,8 @@ def reference(path, lines):
         if joined.endswith("\\"):
             joined = joined[:-1] + " "
             continue
-        words = joined.split()
+        # A template's {{ expression }} is one word of the image's name.
+        words = re.findall(r"(?:\{\{.*?\}\}|\S)+", joined)
         if words and words[0].upper() == "FROM":
             args = [w for w in words[1:] if not w.startswith("--")]
             if args:
