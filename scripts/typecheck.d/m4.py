@@ -1,5 +1,6 @@
 # M4: autoconf macro files (aclocal, autoconf-archive, autoconf's and libtool's
-# own) and configure.ac scripts. Counted: macro definitions (AC_DEFUN and
+# own) and configure.ac scripts; gnulib's, gettext's, automake's and m4's own
+# examples (Debian). Counted: macro definitions (AC_DEFUN and
 # m4_define and their kin) and the --enable/--with options of AC_ARG_ENABLE and
 # AC_ARG_WITH, as ctags's Autoconf parser sees them; and, a rule of this row,
 # since ctags misses most options, some AU_DEFUNs and names macros with their
@@ -8,7 +9,7 @@
 import re
 
 START = re.compile(r"\s*(?:AC_DEFUN|AC_DEFUN_ONCE|AU_DEFUN|m4_define|m4_define_default|m4_defun|m4_defun_once|define"
-                   r"|AC_ARG_ENABLE|AC_ARG_WITH)\(\s*\[?`?([\w-]+(?:\([\w-]*\))?)")
+                   r"|AC_ARG_ENABLE|AC_ARG_WITH)\(\s*\[*`?([\w-]+(?:\([\w-]*\))?)")
 
 
 def lines_defining(path, lines):
@@ -22,8 +23,12 @@ ROW = {
     "type": "M4",
     "files": ["/usr/share/aclocal/*.m4", "/usr/share/autoconf/**/*.m4", "/usr/share/libtool/**/*.m4",
               "/usr/share/doc/m4/**/*.m4", "/usr/src/glibc/**/*.m4", "/usr/src/glibc/**/configure.ac",
-              "/root/.pyenv/plugins/*/configure.ac"],
-    "files_name": "aclocal (autoconf-archive too), autoconf's and libtool's .m4, glibc's aclocal.m4 and configure.ac",
+              "/root/.pyenv/plugins/*/configure.ac"] +
+             [CORPUS + "/deb/" + package + "/**/*.m4" for package in (
+                 "gnulib", "autoconf-archive", "autoconf", "automake", "libtool", "gettext", "m4")],
+    "debian": ["gnulib", "autoconf-archive", "autoconf", "automake", "libtool", "gettext", "m4"],
+    "files_name": "aclocal, glibc's aclocal.m4 and configure.ac; gnulib, autoconf-archive, autoconf, automake, "
+                  "libtool, gettext, m4 (Debian)",
     "ctags": ("Autoconf", "mwe"),
     "also": lines_defining,
     "reference_name": "ctags Autoconf: macro definitions, --enable/--with options; rule: a line starting with a "

@@ -1,6 +1,7 @@
 <#
 .SYNOPSIS
 Copies the ledger tools to a server and restarts the service.
+function Restarts the service when the copy is done: prose, no definition
 #>
 param([string]$Server = "localhost")
 
@@ -18,6 +19,7 @@ function global:Restart-Ledger {
     Restart-Service -Name ledger
 }
 
+<# filter Old-Large { $_ } #>
 filter Where-Large { if ($_.Length -gt 1MB) { $_ } }
 
     function Write-Step($Text) { Write-Host "== $Text" }
