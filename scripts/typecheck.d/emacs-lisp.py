@@ -3,7 +3,8 @@
 # cl-defun, cl-defmethod, cl-defgeneric nor transient-define-*, so the reference is a rule: top-level forms,
 # found by reading the file as Lisp (strings, comments, character literals and escapes skipped), whose head
 # is a definition macro: `def...` or `define...` after an optional prefix such as `cl-` or `transient-`,
-# but not `definition...`, `default...`, `defer...` nor `define-key`. The name is the symbol after it.
+# but not `definition...`, `default...`, `defer...` nor `define-key`, a key binding, also after a prefix
+# (`evil-define-key`). The name is the symbol after it.
 import re
 
 HEAD = re.compile(r"^(?:\w+-)*def(?!inition|ault|er)[\w*-]*$")
@@ -47,7 +48,7 @@ def top_level_forms(text):
 def reference(path, lines):
     for line, rest in top_level_forms("\n".join(lines)):
         words = rest.split(None, 2)
-        if len(words) < 2 or not HEAD.match(words[0]) or words[0] == "define-key":
+        if len(words) < 2 or not HEAD.match(words[0]) or words[0].endswith("define-key"):
             continue
         name = ATOM.search(words[1].lstrip("'("))
         if name:
