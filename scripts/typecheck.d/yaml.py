@@ -13,7 +13,9 @@ def reference(path, lines):
     if yaml is None:
         raise SystemExit("typecheck: the YAML row needs PyYAML (apt-get install python3-yaml)")
     try:
-        for document in yaml.compose_all("\n".join(lines), Loader=yaml.SafeLoader):
+        # The lines come as bytes read one to a character; the parser wants the file's UTF-8 text.
+        text = "\n".join(lines).encode("latin-1").decode("utf-8", "replace")
+        for document in yaml.compose_all(text, Loader=yaml.SafeLoader):
             if isinstance(document, yaml.MappingNode):
                 for key, _ in document.value:
                     yield key.start_mark.line + 1, str(key.value)
