@@ -49,4 +49,10 @@ def helper(text, width=len("x")):
     return text
 EOF
 
+ruby << EOF
+def load_buffer(name)
+  name
+end
+EOF
+
 let s:message = 'function names in strings are text'
