@@ -1,4 +1,4 @@
-# Vim script: Vim's runtime files. Counted: functions and user commands (ctags), and the Vim9
+# Vim script: Vim's runtime files and Debian's Vim plugin packages (ALE, fugitive, airline, ...). Counted: functions and user commands (ctags), and the Vim9
 # `export def` functions, which this ctags does not know.
 import re
 
@@ -12,10 +12,15 @@ def also(path, lines):
             yield number, m.group(1)
 
 
+# Plugins, by package; their halves by the checksum of deb/PACKAGE.
+PLUGINS = ["vim-ale", "vim-fugitive", "vim-airline", "vim-syntastic", "vim-airline-themes", "vim-tlib",
+           "vim-ultisnips", "vim-julia", "vim-editorconfig"]
+
 ROW = {
     "type": "Vim script",
-    "files": ["/usr/share/vim/**/*.vim"],
-    "files_name": "Vim runtime (/usr/share/vim)",
+    "debian": PLUGINS,
+    "files": ["/usr/share/vim/**/*.vim"] + [CORPUS + "/deb/%s/**/*.vim" % p for p in PLUGINS],
+    "files_name": "Vim runtime (/usr/share/vim) and Debian's vim-* plugin packages",
     "ctags": ("Vim", "fc"),
     "also": also,
     "reference_name": "ctags Vim: functions, commands; Vim9 `export def`",

@@ -40,4 +40,19 @@ export def Indent(lines: list<string>): list<string>
   return lines->mapnew((_, l) => '  ' .. l)
 enddef
 
+export def Root(name: string = bufname("%")): string
+  return name
+enddef
+
+python3 << EOF
+def helper(text, width=len("x")):
+    return text
+EOF
+
+ruby << EOF
+def load_buffer(name)
+  name
+end
+EOF
+
 let s:message = 'function names in strings are text'

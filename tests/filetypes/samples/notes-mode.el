@@ -45,6 +45,11 @@
   :lighter " Sync")
 
 (define-key notes-mode-map (kbd "C-c C-o") #'notes-open)
+(evil-define-key 'normal notes-mode-map "o" #'notes-open)
+(evil-define-keymap notes-evil-map "Keys of notes in Evil.")
+
+(notes-def-option-var notes-width 72 "Width of a note.")
+(def-notes-command ?o "Open a note." (notes-open))
 
 (register-definition-prefixes "notes" '("notes-"))
 
