@@ -1,7 +1,7 @@
 # Ada: GNAT's run-time library (Debian's gnat-12): the Ada (a-) and System (s-) units tune; the GNAT (g-)
 # and Interfaces (i-) units are held out. Counted: packages, subprograms, tasks, protected types,
-# entries, types and subtypes (specifications and bodies: an entry declared in a task or protected
-# specification too, as a subprogram declared in a package is), as ctags sees them.
+# entries, types and subtypes (declared and defined: an entry declared in a task or protected type
+# counts too, as a subprogram declared in a package does), as ctags sees them.
 ROW = {
     "type": "Ada",
     "debian": ["gnat-12"],
