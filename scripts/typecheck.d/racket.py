@@ -1,18 +1,20 @@
 # Racket: the collections and packages Racket ships (Debian's racket-common), a project a collection,
 # halves by the checksum. ctags has no Racket parser; its Scheme parser reads the definitions.
+import os
 import re
+import runpy
 
-# ctags tags `(define` at a line's start but not all its kin (define-syntax, define-record-type, define*, …),
-# which a reader looks for as much: every form at a line's start whose head begins with def counts
-# too, and struct.
-TOP_DEFINE = re.compile(r"^\((def[^\s()]*|struct)\s+\(*([^\s()]+)")
+# Racket's definitions are Scheme's (scheme.py says which count), and struct.
+scheme_also = runpy.run_path(os.path.join(os.path.dirname(__file__), "scheme.py"), {"CORPUS": CORPUS})["also"]
+TOP_STRUCT = re.compile(r"^\(struct\s+\(*([^\s()]+)")
 
 
 def also(path, lines):
+    yield from scheme_also(path, lines)
     for number, text in enumerate(lines, 1):
-        m = TOP_DEFINE.match(text)
+        m = TOP_STRUCT.match(text)
         if m:
-            yield number, m.group(2)
+            yield number, m.group(1)
 
 
 ROW = {
