@@ -18,7 +18,8 @@ TEST_MACRO = re.compile(r"^\s*(?:TEST|TEST_F|TEST_P|TYPED_TEST|TYPED_TEST_P|GTES
 
 def keep(tag, path, lines):
     if tag.kind == "prototype":
-        return tag.scope_kind in ("class", "struct", "union") or not re.search(r"\.(cc|cpp|cxx|c\+\+|C)$", path)
+        in_class = tag.scope_kind in ("class", "struct", "union")
+        return in_class or not re.search(r"\.(cc|cpp|cxx|c\+\+|C)$", path)
     if tag.kind in ("struct", "union", "enum", "class", "namespace"):
         return not tag.name.startswith("__anon")
     if tag.kind == "macro":
@@ -49,6 +50,6 @@ ROW = {
     "ctags_options": ["--extras=-q"],
     "keep": keep,
     "also": reference,
-    "reference_name": "ctags C++: functions (members too), prototypes (headers; class members anywhere), named types, namespaces, macros "
-                      "with arguments; TEST(a, b) counts as b",
+    "reference_name": "ctags C++: functions (members too), prototypes (headers; class members anywhere), named "
+                      "types, namespaces, macros with arguments; operators, destructors; TEST(a, b) counts as b",
 }
